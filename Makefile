@@ -1,0 +1,28 @@
+# The two commands a player or developer needs: make play, make test.
+.PHONY: play test build asan bench fuzz setup clean
+
+setup:
+	@scripts/setup
+
+build: setup
+	@cmake --preset default >/dev/null
+	@cmake --build --preset default
+
+play: build
+	@cd data && ../build/bramkowiec
+
+test: build
+	@ctest --preset default
+
+asan: setup
+	@cmake --preset asan >/dev/null
+	@cmake --build --preset asan
+	@ctest --preset asan
+
+bench: setup
+	@cmake --preset default >/dev/null
+	@cmake --build --preset default --target bench
+	@./build/bench/bramkowiec_bench
+
+clean:
+	rm -rf build build-asan

@@ -1,0 +1,4 @@
+#pragma once
+
+// The main menu; never returns.
+[[noreturn]] void menu();

@@ -1,0 +1,48 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The console screen buffer the game prints to: 80 columns by 300 rows of characters with
+// their attribute bytes, written with the console's own rules (wrap at column 80, "\n", "\r",
+// "\t", scrolling past the last row).
+class ekran {
+public:
+    static constexpr int szerokosc = 80;
+    static constexpr int wysokosc = 300;
+    static constexpr std::uint8_t atrybut_poczatkowy = 7;
+
+    struct komorka {
+        char32_t znak = U' ';
+        std::uint8_t atrybut = atrybut_poczatkowy;
+        bool operator==(const komorka&) const = default;
+    };
+
+    ekran();
+
+    void wyczysc();
+    // 0-based; a position outside the buffer is ignored.
+    void idz(int kolumna, int wiersz);
+    void ustaw_atrybut(int atrybut) { atrybut_ = static_cast<std::uint8_t>(atrybut); }
+    int atrybut() const { return atrybut_; }
+    void pisz(std::string_view utf8);
+
+    const komorka& pole(int kolumna, int wiersz) const { return komorki_[indeks(kolumna, wiersz)]; }
+    int kursor_x() const { return x_; }
+    int kursor_y() const { return y_; }
+    // One row as UTF-8 text without trailing blanks.
+    std::string wiersz(int w) const;
+    // Rows from the first to the last non-blank one, joined with "\n".
+    std::string tekst() const;
+
+private:
+    static std::size_t indeks(int k, int w) { return static_cast<std::size_t>(w) * szerokosc + k; }
+    void znak(char32_t z);
+    void nowy_wiersz();
+
+    std::vector<komorka> komorki_;
+    int x_ = 0;
+    int y_ = 0;
+    std::uint8_t atrybut_ = atrybut_poczatkowy;
+};

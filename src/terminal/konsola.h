@@ -1,0 +1,22 @@
+#pragma once
+
+class ekran;
+
+// The console calls every screen of the game uses. Text goes into one screen buffer; the
+// active terminal (the real one or a test script) shows it and supplies the keys.
+
+void cls();
+// 1-based column and row, as the screens give them; a position off the buffer is ignored.
+void gotoxy(int x, int y);
+// The console attribute byte: low nibble foreground, high nibble background (1 blue, 2 green,
+// 4 red, 8 bright).
+void kolor(int atrybut);
+// printf conventions, printed character for character.
+void drukuj(const char* format, ...) __attribute__((format(printf, 1, 2)));
+// The text followed by one newline.
+void linia(const char* tekst);
+// One key without echo: a byte 0..255; an arrow key comes as 224 followed by its code.
+int klawisz();
+void czekaj(int milisekundy);
+
+ekran& biezacy_ekran();

@@ -1,0 +1,83 @@
+#include "wspolne/czytnik.h"
+
+#include <cctype>
+#include <charconv>
+#include <cstdint>
+
+czytnik::czytnik(const char* sciezka) : plik_(sciezka, std::ios::binary), otwarty_(plik_.is_open()) {
+    if (!otwarty_) zglos("nie mozna otworzyc pliku (brak pliku lub brak dostepu)");
+}
+
+void czytnik::zglos(const std::string& tekst) {
+    if (blad_.empty()) blad_ = tekst;
+}
+
+void czytnik::zly_zakres(const std::string& co) {
+    zglos("wiersz " + std::to_string(wiersz_) + ": " + co);
+}
+
+bool czytnik::slowo(std::string& s) {
+    s.clear();
+    if (!dobry()) return false;
+    int z;
+    while ((z = plik_.get()) != EOF && std::isspace(z)) {
+        if (z == '\n') ++wiersz_;
+    }
+    while (z != EOF && !std::isspace(z)) {
+        s += static_cast<char>(z);
+        z = plik_.get();
+    }
+    if (z == '\n') plik_.unget();
+    if (s.empty()) {
+        zglos("plik konczy sie za wczesnie (wiersz " + std::to_string(wiersz_) + ")");
+        return false;
+    }
+    return true;
+}
+
+bool czytnik::liczba(int& wartosc) {
+    std::string s;
+    if (!slowo(s)) return false;
+    std::int32_t w = 0;
+    auto [koniec, blad] = std::from_chars(s.data(), s.data() + s.size(), w);
+    if (blad != std::errc{} || koniec != s.data() + s.size()) {
+        zglos("wiersz " + std::to_string(wiersz_) + ": \"" + s + "\" nie jest liczba");
+        return false;
+    }
+    wartosc = w;
+    return true;
+}
+
+bool czytnik::liczba_bez_znaku(int& wartosc) {
+    std::string s;
+    if (!slowo(s)) return false;
+    bool ujemna = s.size() > 1 && s[0] == '-';
+    const char* poczatek = s.data() + (ujemna ? 1 : 0);
+    std::uint32_t w = 0;
+    auto [koniec, blad] = std::from_chars(poczatek, s.data() + s.size(), w);
+    if (blad != std::errc{} || koniec != s.data() + s.size()) {
+        zglos("wiersz " + std::to_string(wiersz_) + ": \"" + s + "\" nie jest liczba");
+        return false;
+    }
+    wartosc = static_cast<std::int32_t>(ujemna ? 0u - w : w);
+    return true;
+}
+
+bool czytnik::nazwa(char* cel, std::size_t rozmiar) {
+    std::string s;
+    if (!slowo(s)) return false;
+    if (s.size() + 1 > rozmiar) {
+        zglos("wiersz " + std::to_string(wiersz_) + ": nazwa \"" + s + "\" jest za dluga (najwyzej " +
+              std::to_string(rozmiar - 1) + " znakow)");
+        return false;
+    }
+    s.copy(cel, s.size());
+    cel[s.size()] = '\0';
+    return true;
+}
+
+bool czytnik::na_koncu() {
+    int z;
+    while ((z = plik_.peek()) != EOF && std::isspace(z)) plik_.get();
+    return z == EOF;
+}
