@@ -1,0 +1,95 @@
+#include "shell/menu.h"
+
+#include <array>
+
+#include "club/boisko.h"
+#include "league/zespoly.h"
+#include "shell/dzien_meczu.h"
+#include "shell/zapis.h"
+#include "squad/gracze.h"
+#include "terminal/konsola.h"
+
+namespace {
+constexpr std::array wpisy{"NASTEPNY MECZ\n\r", "SKLAD\n\r",   "KUPNO\n\r", "SPRZEDARZ\n\r",
+                           "TABELA\n\r",        "STADION\n\r", "BANK\n\r",  "ZAPIS\n\r",
+                           "ODCZYT\n\r",        "INFO\n\n\r"};
+constexpr int ostatni = static_cast<int>(wpisy.size()) - 1;
+constexpr int wiersz_pierwszego = 4;
+constexpr int kolumna_znacznika = 15;
+
+int kursor = 0;
+
+void uruchom(int wpis) {
+    switch (wpis) {
+        case 0:
+            nastepnymecz();
+            break;
+        case 1:
+            GR.sklad();
+            break;
+        case 2:
+            GR.kupno(&ST.kasa, ST.liga, ST.dni_dlugu);
+            break;
+        case 3:
+            GR.sprzedarz(&ST.kasa);
+            break;
+        case 4:
+            for (int liga = 0; liga < zespoly::lig; ++liga) DR.tabela(liga);
+            break;
+        case 5:
+            ST.stadion();
+            break;
+        case 6:
+            ST.bank();
+            break;
+        case 7:
+            zapis();
+            break;
+        case 8:
+            odczyt();
+            break;
+        default:
+            info();
+            break;
+    }
+}
+
+void rysuj() {
+    cls();
+    kolor(66);
+    drukuj("%s\n\r", DR.nazwa[DR.twojaliga][DR.twojadruzyna]);
+    kolor(15);
+    drukuj("SEZON: %d/%d KOLEJKA LIGOWA: %d\n\n\r", DR.sezon, DR.sezon + 1, DR.nr_kolejki + 1);
+    for (const char* wpis : wpisy) drukuj("%s", wpis);
+    DR.pokaznastepnymecz();
+    gotoxy(kolumna_znacznika, kursor + wiersz_pierwszego);
+    drukuj("<--");
+}
+}  // namespace
+
+void menu_od_poczatku() {
+    kursor = 0;
+}
+
+void menu_raz() {
+    rysuj();
+    switch (klawisz()) {
+        case 72:
+            kursor = kursor == 0 ? ostatni : kursor - 1;
+            break;
+        case 80:
+            kursor = kursor == ostatni ? 0 : kursor + 1;
+            break;
+        case 75:
+        case 32:
+            uruchom(kursor);
+            break;
+        default:
+            break;
+    }
+}
+
+void menu() {
+    menu_od_poczatku();
+    for (;;) menu_raz();
+}

@@ -1,0 +1,193 @@
+#include "terminal/curses/okno_curses.h"
+
+#include <curses.h>
+#include <langinfo.h>
+#include <term.h>
+
+#include <cerrno>
+#include <clocale>
+#include <cstring>
+#include <ctime>
+#include <cwchar>
+#include <stdexcept>
+#include <string>
+
+#include "terminal/curses/sygnaly.h"
+#include "terminal/widok.h"
+
+namespace {
+bool curses_dziala = false;
+
+std::string* zbierane = nullptr;
+int dopisz(int znak) {
+    zbierane->push_back(static_cast<char>(znak));
+    return znak;
+}
+
+// What ends curses' modes on this terminal, for a crash that cannot call curses any more.
+std::string przywrocenie() {
+    std::string s;
+    zbierane = &s;
+    for (const char* nazwa : {"rmkx", "sgr0", "cnorm", "rmcup"}) {
+        const char* sekwencja = tigetstr(nazwa);
+        if (sekwencja != nullptr && sekwencja != reinterpret_cast<const char*>(-1))
+            tputs(sekwencja, 1, dopisz);
+    }
+    zbierane = nullptr;
+    return s + "\r\n";
+}
+
+nacisniecie specjalny(wint_t kod) {
+    switch (kod) {
+        case KEY_UP:
+            return {nacisniecie::gora};
+        case KEY_DOWN:
+            return {nacisniecie::dol};
+        case KEY_LEFT:
+            return {nacisniecie::lewo};
+        case KEY_RIGHT:
+            return {nacisniecie::prawo};
+        case KEY_ENTER:
+            return {nacisniecie::enter};
+        case KEY_BACKSPACE:
+            return {nacisniecie::cofnij};
+        case KEY_RESIZE:
+            return {nacisniecie::zmiana_rozmiaru};
+        default:
+            return {nacisniecie::inny_specjalny};
+    }
+}
+}  // namespace
+
+okno_curses::okno_curses() {
+    std::setlocale(LC_ALL, "");
+    utf8_ = std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0;
+    zapamietaj_terminal();
+    if (newterm(nullptr, stdout, stdin) == nullptr)
+        throw std::runtime_error("nie mozna przygotowac okna terminala");
+    curses_dziala = true;
+    cbreak();
+    noecho();
+    nonl();
+    intrflush(stdscr, FALSE);
+    keypad(stdscr, TRUE);
+    // Escape alone must not hold up the next key for a whole second.
+    set_escdelay(25);
+    curs_set(1);
+    if (has_colors() && start_color() == OK) {
+        kolorow_ = COLORS;
+        pary_ = pary_kolorow(COLOR_PAIRS);
+    }
+    przejmij_sygnaly(przywrocenie());
+    poprzedni_ = ustaw_terminal(this);
+}
+
+okno_curses::~okno_curses() {
+    ustaw_terminal(poprzedni_);
+}
+
+void zakoncz_okno() {
+    if (!curses_dziala) return;
+    curses_dziala = false;
+    endwin();
+    terminal_przywrocony();
+}
+
+int okno_curses::klawisz(const ekran& e) {
+    for (;;) {
+        sprawdz_sygnal();
+        maluj(e);
+        if (!oczekujace_.empty()) {
+            int bajt = oczekujace_.front();
+            oczekujace_.pop_front();
+            return bajt;
+        }
+        nacisniecie n = czytaj();
+        // The player cannot see the game in a window that is too small: such keys are lost.
+        if (okno_za_male(COLS, LINES)) continue;
+        auto bajty = bajty_konsoli(n);
+        if (bajty.empty()) continue;
+        oczekujace_.assign(bajty.begin() + 1, bajty.end());
+        return bajty.front();
+    }
+}
+
+void okno_curses::czekaj(int milisekundy, const ekran& e) {
+    sprawdz_sygnal();
+    maluj(e);
+    if (milisekundy <= 0) return;
+    timespec zostalo{milisekundy / 1000, (milisekundy % 1000) * 1'000'000L};
+    while (nanosleep(&zostalo, &zostalo) != 0 && errno == EINTR) sprawdz_sygnal();
+}
+
+nacisniecie okno_curses::czytaj() {
+    for (;;) {
+        wint_t kod = 0;
+        errno = 0;
+        int wynik = get_wch(&kod);
+        sprawdz_sygnal();
+        if (wynik == KEY_CODE_YES) return specjalny(kod);
+        if (wynik == OK) return {nacisniecie::znak, static_cast<char32_t>(kod)};
+        // Any other signal only interrupts the wait; a read that fails otherwise means the
+        // terminal is gone, and waiting on it would spin for ever.
+        if (errno != EINTR) throw std::runtime_error("terminal przestal przekazywac klawisze");
+    }
+}
+
+void okno_curses::maluj(const ekran& e) {
+    int wierszy = 0;
+    int kolumn = 0;
+    getmaxyx(stdscr, wierszy, kolumn);
+    if (okno_za_male(kolumn, wierszy)) {
+        prosba();
+        return;
+    }
+    // Every visible cell is written and curses sends only what differs from the last frame.
+    int gora = pierwszy_widoczny(e.kursor_y(), wierszy);
+    const ekran::komorka pusta{};
+    for (int w = 0; w < wierszy; ++w) {
+        int wiersz = gora + w;
+        for (int k = 0; k < kolumn; ++k) {
+            bool w_buforze = wiersz < ekran::wysokosc && k < ekran::szerokosc;
+            postaw(w, k, w_buforze ? e.pole(k, wiersz) : pusta);
+        }
+    }
+    move(e.kursor_y() - gora, e.kursor_x());
+    refresh();
+}
+
+void okno_curses::prosba() {
+    erase();
+    attrset(A_NORMAL);
+    mvaddstr(0, 0, prosba_o_wieksze_okno());
+    refresh();
+}
+
+void okno_curses::postaw(int wiersz, int kolumna, const ekran::komorka& k) {
+    const wyglad_komorki& w = wyglad_bajtu(k.atrybut);
+    wchar_t znak[2] = {static_cast<wchar_t>(k.znak), L'\0'};
+    if (k.znak >= 0x80 && (!utf8_ || wcwidth(znak[0]) != 1)) znak[0] = zamiennik_ascii(k.znak);
+    cchar_t c;
+    setcchar(&c, znak, w.atrybuty, w.para, nullptr);
+    mvadd_wch(wiersz, kolumna, &c);
+}
+
+const okno_curses::wyglad_komorki& okno_curses::wyglad_bajtu(int atrybut) {
+    auto& zapamietany = wyglady_[static_cast<std::size_t>(atrybut & 0xff)];
+    if (!zapamietany) {
+        wyglad g = wyglad_atrybutu(atrybut, kolorow_);
+        wyglad_komorki w{A_NORMAL, 0};
+        if (g.pogrubiony) w.atrybuty |= A_BOLD;
+        if (g.odwrocony) w.atrybuty |= A_REVERSE;
+        if (kolorow_ >= 8) {
+            bool nowa = false;
+            int para = pary_.para(g.znak, g.tlo, nowa);
+            if (nowa)
+                init_pair(static_cast<short>(para), static_cast<short>(g.znak),
+                          static_cast<short>(g.tlo));
+            w.para = static_cast<short>(para);
+        }
+        zapamietany = w;
+    }
+    return *zapamietany;
+}

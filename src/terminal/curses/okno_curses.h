@@ -1,0 +1,44 @@
+#pragma once
+#include <array>
+#include <deque>
+#include <optional>
+
+#include "terminal/ekran.h"
+#include "terminal/klawiatura.h"
+#include "terminal/kolory.h"
+#include "terminal/terminal.h"
+
+// The console shown in a curses window. Starting it starts curses and makes it the game's
+// terminal; ending curses is zakoncz_okno's job alone.
+class okno_curses : public terminal {
+  public:
+    okno_curses();
+    ~okno_curses() override;
+    okno_curses(const okno_curses&) = delete;
+    okno_curses& operator=(const okno_curses&) = delete;
+
+    int klawisz(const ekran& e) override;
+    void czekaj(int milisekundy, const ekran& e) override;
+
+  private:
+    struct wyglad_komorki {
+        unsigned atrybuty;
+        short para;
+    };
+
+    void maluj(const ekran& e);
+    void prosba();
+    void postaw(int wiersz, int kolumna, const ekran::komorka& k);
+    const wyglad_komorki& wyglad_bajtu(int atrybut);
+    nacisniecie czytaj();
+
+    int kolorow_ = 0;
+    bool utf8_ = false;
+    pary_kolorow pary_{0};
+    std::array<std::optional<wyglad_komorki>, 256> wyglady_{};
+    std::deque<int> oczekujace_;
+    terminal* poprzedni_ = nullptr;
+};
+
+// Ends curses and gives the terminal back as it was; harmless when curses is not running.
+void zakoncz_okno();

@@ -1,0 +1,71 @@
+#include <curses.h>
+#include <term.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <string>
+
+#include "terminal/curses/okno.h"
+#include "terminal/curses/okno_curses.h"
+#include "terminal/curses/sygnaly.h"
+
+namespace {
+// Whatever way the game ends, curses is ended here.
+struct koniec_okna {
+    ~koniec_okna() { zakoncz_okno(); }
+};
+
+[[noreturn]] void po_bledzie_krytycznym() {
+    zakoncz_okno();
+    std::fputs("bramkowiec: blad krytyczny, gra przerwana\n", stderr);
+    std::abort();
+}
+}  // namespace
+
+bool sprawdz_terminal(std::string* blad) {
+    if (!isatty(STDIN_FILENO) || !isatty(STDOUT_FILENO)) {
+        *blad = "gra potrzebuje terminala: uruchom ja w oknie terminala, bez przekierowan";
+        return false;
+    }
+    const char* typ = std::getenv("TERM");
+    if (typ == nullptr || *typ == '\0') {
+        *blad = "zmienna TERM nie jest ustawiona, nie wiem jaki to terminal";
+        return false;
+    }
+    int powod = 0;
+    if (setupterm(typ, STDOUT_FILENO, &powod) != OK) {
+        *blad = std::string("nieznany typ terminala TERM=") + typ;
+        return false;
+    }
+    const char* kursor = tigetstr("cup");
+    bool umie = kursor != nullptr && kursor != reinterpret_cast<const char*>(-1);
+    del_curterm(cur_term);
+    if (!umie) *blad = std::string("terminal TERM=") + typ + " nie umie ustawiac kursora";
+    return umie;
+}
+
+int w_oknie(void (*gra)()) {
+    std::set_terminate(po_bledzie_krytycznym);
+    int sygnal = 0;
+    std::string blad;
+    {
+        koniec_okna koniec;
+        try {
+            okno_curses okno;
+            gra();
+        } catch (const przerwanie& p) {
+            sygnal = p.sygnal;
+        } catch (const std::exception& e) {
+            blad = e.what();
+        }
+    }
+    if (sygnal != 0) {
+        std::signal(sygnal, SIG_DFL);
+        std::raise(sygnal);
+    }
+    if (!blad.empty()) std::fprintf(stderr, "bramkowiec: blad: %s\n", blad.c_str());
+    return blad.empty() ? 0 : 1;
+}

@@ -1,0 +1,34 @@
+#include "terminal/klawiatura.h"
+
+namespace {
+constexpr int prefiks_strzalki = 224;
+// A character the console has no byte for; it still counts as "any key" but matches no
+// game key (and never the arrow prefix, which a truncated wide character could become).
+constexpr int obcy_znak = '?';
+}  // namespace
+
+std::vector<int> bajty_konsoli(nacisniecie n) {
+    switch (n.r) {
+        case nacisniecie::gora:
+            return {prefiks_strzalki, 72};
+        case nacisniecie::dol:
+            return {prefiks_strzalki, 80};
+        case nacisniecie::lewo:
+            return {prefiks_strzalki, 75};
+        case nacisniecie::prawo:
+            return {prefiks_strzalki, 77};
+        case nacisniecie::enter:
+            return {13};
+        case nacisniecie::cofnij:
+            return {8};
+        case nacisniecie::inny_specjalny:
+            return {0};
+        case nacisniecie::zmiana_rozmiaru:
+            return {};
+        case nacisniecie::znak:
+            break;
+    }
+    if (n.z == U'\n' || n.z == U'\r') return {13};
+    if (n.z < 0x80) return {static_cast<int>(n.z)};
+    return {obcy_znak};
+}
