@@ -63,6 +63,18 @@ class Menu(Podstawa):
         self.assertEqual((gra.ekran.cursor.x, gra.ekran.cursor.y), (17, 3))
         self.zakoncz_i_sprawdz(gra, lambda: gra.wyslij(b"\x03"), 130)
 
+    def test_eight_colour_and_colourless_terminals(self):
+        for term, tytul, tekst in (("xterm", ("green", "red", False), True),
+                                   ("vt100", ("default", "default", True), False)):
+            with self.subTest(term):
+                gra = self.start(term=term)
+                self.znacznik_przy(gra, 0)
+                znak = gra.ekran.buffer[0][0]
+                self.assertEqual((znak.fg, znak.bg, znak.reverse), tytul)
+                # Bright white text is bold where only eight colours exist.
+                self.assertEqual(gra.ekran.buffer[3][0].bold, tekst)
+                self.zakoncz_i_sprawdz(gra, lambda: gra.wyslij(b"\x03"), 130)
+
     def test_arrows_and_capitals_move_the_marker_with_wrap_and_little_output(self):
         gra = self.start()
         self.znacznik_przy(gra, 0)
@@ -108,7 +120,8 @@ class MaleOkno(Podstawa):
         gra = self.start(wiersze=20, kolumny=60)
         gra.czekaj_na_tekst("Okno jest za male")
         # A key the player could not see the result of is not handed to the game.
-        gra.wyslij(STRZALKI["dol"])
+        gra.wyslij(STRZALKI["dol"] + b" ")
+        gra.czekaj_az_przeczyta()
         gra.rozmiar(24, 79)
         gra.czekaj_na_tekst("Okno jest za male")
         gra.rozmiar(24, 80)

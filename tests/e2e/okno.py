@@ -1,9 +1,12 @@
 """The game run in a pseudo-terminal, its screen kept by a terminal emulator."""
+import fcntl
 import os
 import re
 import shutil
 import signal
+import struct
 import tempfile
+import termios
 import time
 
 import pexpect
@@ -102,6 +105,20 @@ class Gra:
                 return p
             time.sleep(0.05)
         raise AssertionError("nie znaleziono procesu gry")
+
+    def czekaj_az_przeczyta(self):
+        """Waits until the game has read every key sent so far (its tty's input is empty)."""
+        fd = os.open("/proc/%d/fd/0" % self.pid_gry(), os.O_RDONLY | os.O_NOCTTY | os.O_NONBLOCK)
+        try:
+            def czeka():
+                return struct.unpack("i", fcntl.ioctl(fd, termios.FIONREAD, b"\0" * 4))[0]
+            koniec = time.monotonic() + LIMIT
+            while czeka() > 0:
+                if time.monotonic() > koniec:
+                    raise AssertionError("gra nie czyta klawiszy")
+                time.sleep(0.01)
+        finally:
+            os.close(fd)
 
     def zabij(self, sygnal):
         os.kill(self.pid_gry(), sygnal)
