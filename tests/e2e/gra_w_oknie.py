@@ -107,8 +107,9 @@ class Menu(Podstawa):
 
 
 class Sygnaly(Podstawa):
-    def test_sigterm_and_sighup_end_the_game_and_restore_the_terminal(self):
-        for nazwa, status in (("SIGTERM", 143), ("SIGHUP", 129)):
+    def test_sigterm_sighup_and_sigquit_end_the_game_and_restore_the_terminal(self):
+        # SIGQUIT takes the crash path: the terminal is restored from inside the handler.
+        for nazwa, status in (("SIGTERM", 143), ("SIGHUP", 129), ("SIGQUIT", 131)):
             with self.subTest(nazwa):
                 gra = self.start()
                 self.znacznik_przy(gra, 0)

@@ -31,7 +31,7 @@ class Gra:
     """bramkowiec started by a shell that prints the tty settings before and after it."""
 
     def __init__(self, binarka, katalog, wiersze=24, kolumny=80, term="xterm-256color"):
-        polecenie = ('trap : INT; echo "PRZED=$(stty -g)"; "$0"; '
+        polecenie = ('ulimit -c 0; trap : INT; echo "PRZED=$(stty -g)"; "$0"; '
                      'echo "STATUS=$?"; echo "PO=$(stty -g)"')
         self.proces = pexpect.spawn("/bin/bash", ["--norc", "--noprofile", "-c", polecenie, binarka],
                                     cwd=katalog, env=srodowisko(katalog, term),
@@ -136,4 +136,5 @@ def ustawienia_tty(wyjscie):
     return (przed and przed.group(1), po and po.group(1), status and int(status.group(1)))
 
 
-SYGNALY = {"SIGINT": signal.SIGINT, "SIGTERM": signal.SIGTERM, "SIGHUP": signal.SIGHUP}
+SYGNALY = {"SIGINT": signal.SIGINT, "SIGTERM": signal.SIGTERM, "SIGHUP": signal.SIGHUP,
+           "SIGQUIT": signal.SIGQUIT}

@@ -60,7 +60,8 @@ nacisniecie specjalny(wint_t kod) {
 }  // namespace
 
 okno_curses::okno_curses() {
-    std::setlocale(LC_ALL, "");
+    // Only the character set: numbers keep the C locale's decimal point on screen and in files.
+    std::setlocale(LC_CTYPE, "");
     utf8_ = std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0;
     zapamietaj_terminal();
     if (newterm(nullptr, stdout, stdin) == nullptr)

@@ -19,7 +19,8 @@ std::array<char, 512> przywrocenie_{};
 std::size_t dlugosc_przywrocenia = 0;
 
 constexpr std::array konczace{SIGINT, SIGTERM, SIGHUP};
-constexpr std::array awaryjne{SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT};
+// SIGQUIT ends with a core dump, like a crash.
+constexpr std::array awaryjne{SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT, SIGQUIT};
 std::array<struct sigaction, awaryjne.size()> poprzednie{};
 
 extern "C" void na_koniec(int sygnal) {
