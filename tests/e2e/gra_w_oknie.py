@@ -105,6 +105,17 @@ class Menu(Podstawa):
         self.znacznik_przy(gra, 4)
         self.zakoncz_i_sprawdz(gra, lambda: gra.wyslij(b"\x03"), 130)
 
+    def test_info_shows_the_one_polish_letter_or_its_plain_stand_in(self):
+        for jezyk, slowo in (("C.UTF-8", "si\u0119"), ("C", "sie")):
+            with self.subTest(jezyk):
+                gra = self.start(jezyk=jezyk)
+                self.znacznik_przy(gra, 0)
+                gra.wyslij(STRZALKI["gora"] + b" ")
+                gra.czekaj_na_tekst("przestaje %s rozwijac" % slowo)
+                gra.wyslij(b"x")
+                self.znacznik_przy(gra, 9)
+                self.zakoncz_i_sprawdz(gra, lambda: gra.wyslij(b"\x03"), 130)
+
 
 class Sygnaly(Podstawa):
     def test_sigterm_sighup_and_sigquit_end_the_game_and_restore_the_terminal(self):

@@ -22,19 +22,19 @@ def kopia_danych(dane):
     return katalog
 
 
-def srodowisko(katalog, term):
-    return {"PATH": "/usr/bin:/bin", "HOME": katalog, "TERM": term,
-            "LANG": "C.UTF-8", "LC_ALL": "C.UTF-8"}
+def srodowisko(katalog, term, jezyk="C.UTF-8"):
+    return {"PATH": "/usr/bin:/bin", "HOME": katalog, "TERM": term, "LANG": jezyk, "LC_ALL": jezyk}
 
 
 class Gra:
     """bramkowiec started by a shell that prints the tty settings before and after it."""
 
-    def __init__(self, binarka, katalog, wiersze=24, kolumny=80, term="xterm-256color"):
+    def __init__(self, binarka, katalog, wiersze=24, kolumny=80, term="xterm-256color",
+                 jezyk="C.UTF-8"):
         polecenie = ('ulimit -c 0; trap : INT; echo "PRZED=$(stty -g)"; "$0"; '
                      'echo "STATUS=$?"; echo "PO=$(stty -g)"')
         self.proces = pexpect.spawn("/bin/bash", ["--norc", "--noprofile", "-c", polecenie, binarka],
-                                    cwd=katalog, env=srodowisko(katalog, term),
+                                    cwd=katalog, env=srodowisko(katalog, term, jezyk),
                                     dimensions=(wiersze, kolumny))
         self.ekran = pyte.Screen(kolumny, wiersze)
         self.strumien = pyte.ByteStream(self.ekran)
