@@ -31,7 +31,7 @@ TEST(Stadion, ShowsTheClubWithTheMarkerBesideTheSelectedRow) {
               " Wynagrodzenie: skromne\n"
               " Cena biletow: 6 zl - odpowiednia");
     const std::string e = stadion(9, {klawisze::gora});
-    EXPECT_NE(e.find(" Wynagrodzenie: skromne            <-"), std::string::npos);
+    EXPECT_NE(e.find(" Wynagrodzenie: skromne           <-"), std::string::npos);
     EXPECT_EQ(e.find("<-"), e.rfind("<-"));
 }
 
