@@ -69,6 +69,7 @@ TEST(PlikKlubu, DamagedFilesAreRefusedWithAReasonAndLeaveTheClubAsItWas) {
     };
     std::vector<przypadek> przypadki = {
         {5, "Abcdefghij0123456789", "za dluga", "nazwa sponsora"},
+        {5, std::string("\0Firma", 6), "znak sterujacy", "nazwa sponsora"},
         {6, "x", "nie jest liczba", "policja"},
         {8, "3", "wiersz 9: liga musi byc 0, 1 albo 2", "liga"},
         {12, "", "konczy sie za wczesnie", "propozycje lowcy"},
@@ -98,7 +99,8 @@ TEST(PlikKlubu, ASponsorFileNeedsThirtyNamesOfAtMostNineteenCharacters) {
     const std::string plik = sciezka("sponsorzy.txt");
     std::vector<std::string> nazwy(29, "Firma");
     for (auto [dopisana, powod] : {std::pair{std::string(), "nazwa sponsora nr 30 z 30"},
-                                   {std::string(20, 'x'), "za dluga"}}) {
+                                   {std::string(20, 'x'), "za dluga"},
+                                   {std::string("Fir\x01ma"), "znak sterujacy"}}) {
         klub_testowy();
         std::strcpy(ST.sponsorzy[0], "Stara");
         auto pelne = nazwy;
