@@ -6,7 +6,14 @@
 
 namespace {
 bool odmowa(std::string* blad, const char* plik, const std::string& powod) {
-    if (blad != nullptr) *blad = std::string("nie mozna wczytac pliku ") + plik + ": " + powod;
+    if (blad == nullptr) return false;
+    // The loaders usually name their file already; it is said once.
+    if (powod.find(plik) != std::string::npos) {
+        *blad = "nie mozna wczytac gry: " + powod;
+    } else {
+        *blad =
+            std::string("nie mozna wczytac pliku ") + plik + (powod.empty() ? "" : ": " + powod);
+    }
     return false;
 }
 }  // namespace
