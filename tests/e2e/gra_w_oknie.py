@@ -116,6 +116,30 @@ class Menu(Podstawa):
                 self.znacznik_przy(gra, 9)
                 self.zakoncz_i_sprawdz(gra, lambda: gra.wyslij(b"\x03"), 130)
 
+    def test_a_market_taller_than_the_window_scrolls_to_keep_the_cursor_in_sight(self):
+        # A scout bringing three extra offers: four offer blocks reach screen line 40.
+        sciezka = os.path.join(self.katalog, "stadion.txt")
+        with open(sciezka) as f:
+            wiersze = f.read().split("\n")
+        while wiersze and not wiersze[-1].strip():
+            wiersze.pop()
+        wiersze[-1] = "3"
+        with open(sciezka, "w") as f:
+            f.write("\n".join(wiersze) + "\n")
+        gra = self.start()
+        self.znacznik_przy(gra, 0)
+        gra.wyslij(b"PP ")
+        gra.czekaj_na_tekst("K U P N O")
+        self.assertIn("nastepny (gora/dol)", gra.wiersz(9))
+        gra.wyslij(b"   ")
+        # The fourth choice line stands on line 40, the cursor under it on the window's last row.
+        gra.czekaj_na(lambda g: "nastepny (gora/dol)" in g.wiersz(22) and g.ekran.cursor.y == 23,
+                      "czwarta oferta na dole okna")
+        self.assertNotIn("K U P N O", gra.tekst())
+        gra.wyslij(b" ")
+        self.znacznik_przy(gra, 2)
+        self.zakoncz_i_sprawdz(gra, lambda: gra.wyslij(b"\x03"), 130)
+
 
 class Sygnaly(Podstawa):
     def test_sigterm_sighup_and_sigquit_end_the_game_and_restore_the_terminal(self):
