@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstring>
 #include <string>
 
 #include "kadra.h"
@@ -11,20 +9,18 @@
 using namespace klawisze;
 
 namespace {
-
 void nowy_sklad() {
     czysta_gra();
     zeruj_znacznik_skladu();
 }
 
-// The row the marker stands on (row 0 of the list is screen line 2), or -1 without a marker.
+// The list row the marker stands on (row 0 is screen line 2), or -1 without a marker.
 int znacznik(const migawka& m) {
     for (int w = 0; w < 30; ++w) {
         if (m.wiersze[w].size() >= 74 && m.wiersze[w].substr(71, 3) == "<--") return w - 1;
     }
     return -1;
 }
-
 }  // namespace
 
 TEST(EkranSkladu, ListsByPositionInSlotOrderWithColoursPricesAndMorale) {
@@ -33,40 +29,38 @@ TEST(EkranSkladu, ListsByPositionInSlotOrderWithColoursPricesAndMorale) {
     zawodnik(5, "Bramkarz", 0, 50, 30);
     zawodnik(6, "Napastnik", 3, 60, 19, 0);
     zawodnik(7, "Pomocnik", 2, 55, 33);
-    GR.morale = 45;
     skrypt s{enter};
     int wybrany = -1;
     EXPECT_EQ(GR.pokazsklad(&wybrany), enter);
-    EXPECT_EQ(wybrany, 5);
+    EXPECT_EQ(wybrany, 5);  // row 1 is the goalkeeper
     const migawka& m = s.migawki()[0];
-    const int kolejnosc[] = {5, 0, 1, 2, 3, 4, 7, 6};
     unsigned wartosc = 0;
-    for (int r = 0; r < 8; ++r) {
-        int i = kolejnosc[r];
-        const std::string& w = m.wiersze[r + 1];
-        EXPECT_EQ(w.substr(0, 3), (r < 9 ? " " : "") + std::to_string(r + 1) + ".");
-        EXPECT_EQ(w.substr(3, 15), std::string(15 - std::strlen(GR.imie[i]), ' ') + GR.imie[i]);
-        char cena_tekst[9];
-        std::snprintf(cena_tekst, sizeof cena_tekst, "%8d", cena(GR.umiejetnosci[i], GR.wiek[i]));
-        EXPECT_EQ(w.substr(51, 8), cena_tekst) << w;
-        EXPECT_EQ(w.substr(59, 5) == "  gra", GR.gra[i] == 1) << w;
-        EXPECT_EQ(m.atrybut(0, r + 1), 9 + 2 * GR.pozycja[i]);
-        wartosc += static_cast<unsigned>(cena(GR.umiejetnosci[i], GR.wiek[i]));
+    int r = 0;
+    for (int i : {5, 0, 1, 2, 3, 4, 7, 6}) {
+        char poczatek[40], koniec[20];
+        int c = cena(GR.umiejetnosci[i], GR.wiek[i]);
+        std::snprintf(poczatek, sizeof poczatek, "%2d.%15s%6d%6d", ++r, GR.imie[i],
+                      GR.umiejetnosci[i], 20);
+        std::snprintf(koniec, sizeof koniec, "%8d%s", c, GR.gra[i] == 1 ? "  gra" : "");
+        EXPECT_EQ(m.wiersze[r].substr(0, 30) + m.wiersze[r].substr(51, 13),
+                  std::string(poczatek) + koniec);
+        EXPECT_EQ(m.atrybut(0, r), 9 + 2 * GR.pozycja[i]);
+        wartosc += static_cast<unsigned>(c);
     }
     EXPECT_EQ(m.wiersze[9], "Wartosc druzyny " + std::to_string(wartosc));
-    EXPECT_EQ(m.wiersze[10], "Twoja druzyna jest dobrej mysli");
     EXPECT_EQ(m.atrybut(0, 10), 15);
     for (auto [morale, tekst] : {std::pair{9, "w stanie paniki!"},
                                  {10, "zalamana!"},
                                  {29, "slabej formie psychicznej"},
-                                 {30, "zdenerwowana"},
+                                 {44, "zdenerwowana"},
+                                 {45, "dobrej mysli"},
                                  {74, "zadowolona"},
                                  {89, "w bojowym nastroju"},
                                  {90, "w euforji!"}}) {
         GR.morale = morale;
-        skrypt t{spacja};
+        s.dodaj({spacja});
         EXPECT_EQ(GR.pokazsklad(&wybrany), spacja);
-        EXPECT_EQ(t.migawki()[0].wiersze[10], std::string("Twoja druzyna jest ") + tekst);
+        EXPECT_EQ(s.migawki().back().wiersze[10], std::string("Twoja druzyna jest ") + tekst);
     }
 }
 
@@ -77,11 +71,12 @@ TEST(EkranSkladu, MarkerStopsAtTheEndsAndIsKeptOrClampedBetweenVisits) {
     int wybrany = -1;
     EXPECT_EQ(GR.pokazsklad(&wybrany), prawo);
     EXPECT_EQ(wybrany, 7);
-    EXPECT_EQ(znacznik(s.migawki()[0]), 0);
-    EXPECT_EQ(znacznik(s.migawki()[1]), 0);   // up on row 0 stays
-    EXPECT_EQ(znacznik(s.migawki()[11]), 7);  // down on the last row stays
+    const auto& m = s.migawki();
+    // Up on row 0 and down on the last row stay put.
+    EXPECT_EQ((std::array{znacznik(m[0]), znacznik(m[2]), znacznik(m[4]), znacznik(m[11])}),
+              (std::array{0, 0, 1, 7}));
     EXPECT_EQ(GR.pokazsklad(&wybrany), lewo);
-    EXPECT_EQ(znacznik(s.migawki()[12]), 7);  // kept for the next visit
+    EXPECT_EQ(znacznik(m[12]), 7);  // kept for the next visit
     for (int i = 5; i < 8; ++i) GR.wiek[i] = 0;
     s.dodaj({enter});
     EXPECT_EQ(GR.pokazsklad(&wybrany), enter);
@@ -106,11 +101,9 @@ TEST(Sklad, TogglesPlayersAndLeavesOnlyWithElevenAtMostAndOneGoalkeeper) {
     // 12 selected, 2 goalkeepers: space stays; the first goalkeeper out: 11 and 1, space leaves.
     skrypt s{spacja, prawo, spacja};
     GR.sklad();
-    EXPECT_EQ(s.odczytow(), 3);
-    EXPECT_EQ(GR.gra[0], 0);
+    EXPECT_EQ((std::array{s.odczytow(), long{GR.gra[0]}}), (std::array{3L, 0L}));
     // 11 selected with 2 goalkeepers: space stays; toggling twice restores; Enter does nothing.
-    GR.gra[0] = 1;
-    GR.gra[11] = 0;
+    GR.gra[0] = 1, GR.gra[11] = 0;
     s.dodaj({spacja, dol, lewo, lewo, enter, spacja, prawo, spacja});
     GR.sklad();
     EXPECT_EQ(s.pozostalo(), 0u);
