@@ -112,8 +112,7 @@ void gracze::kupno(int* kasa, int liga, int dni_dlugu) {
         klawisz();
         return;
     }
-    // Without a single name free to offer the market has nobody to show either.
-    if (ST.propozycje_lowcy < oferty || !jest_wolna_nazwa(*this)) {
+    if (ST.propozycje_lowcy < oferty) {
         linia("brak zawodnikow na rynku!");
         klawisz();
         return;
@@ -124,6 +123,13 @@ void gracze::kupno(int* kasa, int liga, int dni_dlugu) {
         return;
     }
     for (int n = 0;; ++n) {
+        // Without a single name free to offer (a pool of repeated or missing names) the market
+        // has nobody to show.
+        if (!jest_wolna_nazwa(*this)) {
+            linia("brak zawodnikow na rynku!");
+            klawisz();
+            return;
+        }
         int u = oferty++;
         if (ST.propozycje_lowcy < u) return;
         drukuj(" KASA:%d\n", *kasa);

@@ -105,11 +105,14 @@ TEST(Rynek, NoOfferCarriesASquadNameWhateverItsCase) {
     GR.kupno(&kasa, 2, 0);
     EXPECT_EQ(podrzuconych(), 0u);
     EXPECT_TRUE(widac(s, " Imie : Nazwa2"));
-    czysta_gra();  // no market names at all: nothing to offer, and no endless drawing
-    s.dodaj({'x'});
+    rynek_testowy();  // one name repeated: once it is bought nobody is left to offer
+    for (auto& nazwa : GR.rynek) std::snprintf(nazwa, 15, "Solo");
+    podrzuc({5, 1, 0, 0, 0, 0, 0});
+    kasa = 100000, ST.propozycje_lowcy = 3;
+    s.dodaj({dol, spacja, 'x', 'y'});
     GR.kupno(&kasa, 2, 0);
     EXPECT_TRUE(widac(s, "brak zawodnikow na rynku!"));
-    EXPECT_EQ(GR.oferty, 0);
+    EXPECT_EQ((std::array{GR.ilegraczy(), GR.oferty, int(s.pozostalo())}), (std::array{1, 1, 0}));
 }
 
 TEST(Rynek, CashDecidesThePurchaseAndTheTwentiethPlayerClosesTheRoom) {
