@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -16,8 +17,18 @@ int gracze::ilegraczy() const {
 
 namespace {
 
+// A name is a word the screens can print and the squad file can hold: a control byte (a NUL
+// above all, which would end the name early or leave it empty) is refused.
+bool czytaj_nazwe(czytnik& c, char (&cel)[15]) {
+    if (!c.nazwa(cel, sizeof cel)) return false;
+    auto sterujacy = [](char z) { return static_cast<unsigned char>(z) < 32 || z == 127; };
+    if (cel[0] != '\0' && std::none_of(cel, cel + std::strlen(cel), sterujacy)) return true;
+    c.zly_zakres("nazwa zawiera niedozwolony znak (znak sterujacy)");
+    return false;
+}
+
 bool zawodnik(czytnik& c, gracze& g, int i) {
-    if (!c.nazwa(g.imie[i], sizeof g.imie[i])) return false;
+    if (!czytaj_nazwe(c, g.imie[i])) return false;
     int* pola[] = {&g.umiejetnosci[i],     &g.sily[i],    &g.wiek[i], &g.meczy[i], &g.bramki[i],
                    &g.bramkostrzelnosc[i], &g.pozycja[i], &g.gra[i]};
     for (int* pole : pola) {
@@ -92,8 +103,8 @@ bool gracze::loadrynek(const char* sciezka, std::string* blad) {
         return false;
     }
     char nowe[nazw_rynku][15]{};
-    for (auto& nazwa : nowe) {
-        if (!c.nazwa(nazwa, sizeof nazwa)) return zglos(c, blad);
+    for (auto& wpis : nowe) {
+        if (!czytaj_nazwe(c, wpis)) return zglos(c, blad);
     }
     std::memcpy(rynek, nowe, sizeof rynek);
     return true;

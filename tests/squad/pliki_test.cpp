@@ -63,6 +63,8 @@ TEST(PlikKadry, DamagedFilesAreRefusedWithAReasonAndChangeNothing) {
              {true, "Dlugienazwisko1\n" + nazwy70,
               "wiersz 1: nazwa \"Dlugienazwisko1\" jest za dluga"},
              {true, "", "nie mozna otworzyc"},
+             {true, std::string("Zly\x01") + nazwy70, "wiersz 1: nazwa zawiera niedozwolony znak"},
+             {false, std::string("1 0\n\0 1 2 3 4 5 6 1 1", 21), "wiersz 2: nazwa zawiera"},
          }) {
         gracze przed = GR;
         std::string blad, sciezka = tresc.empty() ? "/nonexistent/plik.txt" : plik(tresc);
