@@ -57,7 +57,7 @@ TEST(PlikKadry, DamagedFilesAreRefusedWithAReasonAndChangeNothing) {
              {false, "50 0\nNowak 40 20 25 0 0 0 4 1\n", "wiersz 2: pozycja"},
              {false, "50 0\nNowak 40 20 25 0 0 0 -1 1\n", "od 0 do 3"},
              {false, "50 0\nNowak 40 20 25 0 0 0\n", "za wczesnie"},
-             {false, za_duzo, "w kadrze jest 22 zawodnikow"},
+             {false, za_duzo, "w kadrze jest wiecej niz 21 zawodnikow"},
              {false, "", "nie mozna otworzyc"},
              {true, nazwy70.substr(0, nazwy70.size() - 4), "jest 69, potrzeba 70"},
              {true, "Dlugienazwisko1\n" + nazwy70,
