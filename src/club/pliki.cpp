@@ -1,6 +1,4 @@
-#include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 #include "club/boisko.h"
@@ -17,20 +15,8 @@ class odczyt {
     bool liczba_bez_znaku(int& pole, const char* co) {
         return sprawdz(c_.liczba_bez_znaku(pole), co);
     }
-    // A NUL or another control byte would cut the name short or hide it on screen and in a
-    // save; such a name is refused.
     bool nazwa(char* pole, std::size_t rozmiar, const char* co) {
-        std::fill_n(pole, rozmiar, '\0');
-        if (!sprawdz(c_.nazwa(pole, rozmiar), co)) return false;
-        const std::size_t dlugosc = std::strlen(pole);
-        const auto widoczny = [](char z) {
-            return static_cast<unsigned char>(z) >= 0x20 && z != 0x7f;
-        };
-        if (dlugosc > 0 && std::all_of(pole, pole + dlugosc, widoczny) &&
-            std::all_of(pole + dlugosc, pole + rozmiar, [](char z) { return z == '\0'; }))
-            return true;
-        c_.zly_zakres("nazwa zawiera niedozwolony znak sterujacy");
-        return sprawdz(false, co);
+        return sprawdz(c_.nazwa(pole, rozmiar), co);
     }
     bool liga(int& pole) {
         if (!liczba(pole, "liga")) return false;
