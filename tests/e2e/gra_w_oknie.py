@@ -129,13 +129,16 @@ class Menu(Podstawa):
         gra = self.start()
         self.znacznik_przy(gra, 0)
         gra.wyslij(b"PP ")
-        gra.czekaj_na_tekst("K U P N O")
-        self.assertIn("nastepny (gora/dol)", gra.wiersz(9))
+        gra.czekaj_na(lambda g: "K U P N O" in g.wiersz(0) and
+                      "nastepny (gora/dol)" in g.wiersz(9), "pierwsza oferta")
         gra.wyslij(b"   ")
         # The fourth choice line stands on line 40, the cursor under it on the window's last row.
         gra.czekaj_na(lambda g: "nastepny (gora/dol)" in g.wiersz(22) and g.ekran.cursor.y == 23,
                       "czwarta oferta na dole okna")
         self.assertNotIn("K U P N O", gra.tekst())
+        # Seventeen rows are scrolled away: the choice lines 20 and 30 stand on rows 3 and 13.
+        self.assertIn("nastepny (gora/dol)", gra.wiersz(2))
+        self.assertIn("nastepny (gora/dol)", gra.wiersz(12))
         gra.wyslij(b" ")
         self.znacznik_przy(gra, 2)
         self.zakoncz_i_sprawdz(gra, lambda: gra.wyslij(b"\x03"), 130)

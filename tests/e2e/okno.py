@@ -15,6 +15,33 @@ import pyte
 LIMIT = 15  # seconds to wait for a screen before the test fails
 
 
+class Ekran(pyte.Screen):
+    """pyte's screen with the scroll-up and scroll-down commands (CSI n S, CSI n T) that curses
+    uses to move a region at once, as xterm does."""
+
+    def _przewin(self, ile, w_gore):
+        y, x = self.cursor.y, self.cursor.x
+        gora, dol = self.margins or pyte.screens.Margins(0, self.lines - 1)
+        for _ in range(max(ile, 1)):
+            if w_gore:
+                self.cursor.y = dol
+                self.index()
+            else:
+                self.cursor.y = gora
+                self.reverse_index()
+        self.cursor.y, self.cursor.x = y, x
+
+    def scroll_up(self, ile=1, *_, **__):
+        self._przewin(ile, True)
+
+    def scroll_down(self, ile=1, *_, **__):
+        self._przewin(ile, False)
+
+
+class Strumien(pyte.ByteStream):
+    csi = dict(pyte.ByteStream.csi, S="scroll_up", T="scroll_down")
+
+
 def kopia_danych(dane):
     """A throw-away working directory with the shipped data files."""
     katalog = tempfile.mkdtemp(prefix="bramkowiec-e2e-")
@@ -36,8 +63,8 @@ class Gra:
         self.proces = pexpect.spawn("/bin/bash", ["--norc", "--noprofile", "-c", polecenie, binarka],
                                     cwd=katalog, env=srodowisko(katalog, term, jezyk),
                                     dimensions=(wiersze, kolumny))
-        self.ekran = pyte.Screen(kolumny, wiersze)
-        self.strumien = pyte.ByteStream(self.ekran)
+        self.ekran = Ekran(kolumny, wiersze)
+        self.strumien = Strumien(self.ekran)
         self.surowe = b""
         self.binarka = os.path.realpath(binarka)
 
