@@ -4,7 +4,8 @@
 #include <charconv>
 #include <cstdint>
 
-czytnik::czytnik(const char* sciezka) : plik_(sciezka, std::ios::binary), otwarty_(plik_.is_open()) {
+czytnik::czytnik(const char* sciezka)
+    : plik_(sciezka, std::ios::binary), otwarty_(plik_.is_open()) {
     if (!otwarty_) zglos("nie mozna otworzyc pliku (brak pliku lub brak dostepu)");
 }
 
@@ -67,8 +68,8 @@ bool czytnik::nazwa(char* cel, std::size_t rozmiar) {
     std::string s;
     if (!slowo(s)) return false;
     if (s.size() + 1 > rozmiar) {
-        zglos("wiersz " + std::to_string(wiersz_) + ": nazwa \"" + s + "\" jest za dluga (najwyzej " +
-              std::to_string(rozmiar - 1) + " znakow)");
+        zglos("wiersz " + std::to_string(wiersz_) + ": nazwa \"" + s +
+              "\" jest za dluga (najwyzej " + std::to_string(rozmiar - 1) + " znakow)");
         return false;
     }
     s.copy(cel, s.size());

@@ -18,7 +18,9 @@ void czysta_gra() {
     wyczysc_podrzucone();
 }
 
-std::string dane(const std::string& plik) { return std::string(DANE_DIR) + "/" + plik; }
+std::string dane(const std::string& plik) {
+    return std::string(DANE_DIR) + "/" + plik;
+}
 
 void gra_z_danych() {
     czysta_gra();
