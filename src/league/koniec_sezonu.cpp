@@ -74,7 +74,6 @@ void zespoly::koniecsezonu() {
     drukuj("KONIEC SEZONU\n");
     klawisz();
     for (int t = 0; t < lig; ++t) tabela(t);
-    kolor(15);
 
     int r0[druzyn], r1[druzyn], r2[druzyn];
     sortuj(punkty[2], r2, druzyn);

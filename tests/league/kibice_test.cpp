@@ -43,6 +43,20 @@ TEST(Kibice, RecordRaisesDemandAndHugeDemandTakesTheRawDraw) {
     EXPECT_NEAR(pelne - kibice(2, 32767), 32767, 1);
 }
 
+TEST(Kibice, EveryStepIsRoundedToSinglePrecision) {
+    // wins, defeats, goals, round, demand; computed in double throughout each is one more
+    const int przypadki[][5] = {{5, 0, 10, 6, 12124}, {7, 6, 8, 0, 9124}, {1, 6, 4, 4, 2499}};
+    for (const auto& p : przypadki) {
+        liga_testowa();
+        DR.twojaliga = 2;
+        DR.zwyciestwa[2][0] = p[0];
+        DR.porazki[2][0] = p[1];
+        DR.strzelone[2][0] = p[2];
+        DR.nr_kolejki = p[3];
+        EXPECT_EQ(kibice(0, 0), p[4]) << p[0] << " " << p[1] << " " << p[2] << " " << p[3];
+    }
+}
+
 TEST(Kibice, NoDivisionByZeroWhateverThePriceLevelOrRecord) {
     liga_testowa();
     for (int poziom : {100, -100, INT_MAX, INT_MIN}) {

@@ -108,6 +108,7 @@ TEST(KoniecSezonu, FreshSeasonScreensStrengthFloorAndCupDraw) {
     EXPECT_EQ(DR.sila[0][8], 5);
     EXPECT_EQ(DR.sila[2][9], 5);
     EXPECT_EQ(DR.sila[0][0], 16);
+    EXPECT_EQ(DR.sila[2][10], 28);
     EXPECT_EQ(
         std::make_tuple(DR.sezon, DR.nr_kolejki, DR.puchar, DR.mecz_pucharowy, DR.dwumecz_zdobyte),
         std::make_tuple(1996, 0, 1, 1, 0));
