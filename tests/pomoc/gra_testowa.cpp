@@ -12,6 +12,7 @@
 void czysta_gra() {
     DR = zespoly{};
     GR = gracze{};
+    zeruj_znacznik_skladu();
     ST = boisko{};
     biezacy_ekran() = ekran{};
     zasiej(1);

@@ -54,6 +54,10 @@ TEST(Czytnik, RefusesOutOfRangeNumbersLongNamesEarlyEndAndMissingFiles) {
     EXPECT_STREQ(nazwa, "stara");
     EXPECT_NE(dluga.blad().find("za dluga (najwyzej 14 znakow)"), std::string::npos);
 
+    czytnik sterujacy(plik_z(std::string("Leg\0ia Wis\x01la", 13)).c_str());
+    EXPECT_FALSE(sterujacy.nazwa(nazwa, sizeof nazwa));
+    EXPECT_NE(sterujacy.blad().find("znak sterujacy"), std::string::npos);
+
     czytnik krotki(plik_z("7\n").c_str());
     EXPECT_TRUE(krotki.liczba(w));
     EXPECT_FALSE(krotki.liczba(w));
