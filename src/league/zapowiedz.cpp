@@ -9,6 +9,29 @@ constexpr int final_rewanz = 14;
 const char* miejsce_meczu(int gdzie) {
     return gdzie == 0 ? "U siebie " : "Na wyjezdzie ";
 }
+
+// A second leg is announced once, and not at all once this round's leg has been played.
+bool jest_mecz_pucharowy(const zespoly& dr, int runda, int pokazane) {
+    const bool rewanz = dr.puchar % 2 == 0;
+    const bool rozegrany = dr.mecz_pucharowy == 1 && runda == dr.nr_kolejki;
+    return dr.puchar >= 1 && dr.puchar <= final_rewanz && runda % 2 == 0 &&
+           !(rewanz && pokazane == 1) && !rozegrany;
+}
+
+void pokaz_mecz_pucharowy(const zespoly& dr, int pokazane) {
+    drukuj("%s", miejsce_meczu((dr.puchar + pokazane) % 2));
+    if (dr.puchar == final_rewanz) {
+        drukuj("final pucharu polski! z ");
+    } else {
+        drukuj("w 1/%d pucharu polski z ", 64 >> ((dr.puchar - 1) / 2));
+    }
+    const int liga = dr.rywal_pucharu / zespoly::druzyn;
+    const int slot = dr.rywal_pucharu % zespoly::druzyn;
+    drukuj("%s (%d liga %d miejsce) ", dr.nazwa[liga][slot], liga + 1, dr.ktoremiejsce(liga, slot));
+    // The first leg's home side, the opponent, comes first.
+    if (dr.puchar % 2 == 0) drukuj("( %d:%d )", dr.dwumecz_stracone, dr.dwumecz_zdobyte);
+    drukuj("\n");
+}
 }  // namespace
 
 // The user's next four league rounds, with the cup legs that fall on the even ones.
@@ -16,22 +39,8 @@ void zespoly::pokaznastepnymecz() const {
     drukuj("Nastepne mecze:\n");
     int pokazane = 0;
     for (int r = nr_kolejki; r <= nr_kolejki + okno - 1 && r <= ostatnia_runda; ++r) {
-        const bool rewanz = puchar % 2 == 0;
-        const bool rozegrany = mecz_pucharowy == 1 && r == nr_kolejki;
-        if (puchar >= 1 && puchar <= final_rewanz && r % 2 == 0 && !(rewanz && pokazane == 1) &&
-            !rozegrany) {
-            drukuj("%s", miejsce_meczu((puchar + pokazane) % 2));
-            if (puchar == final_rewanz) {
-                drukuj("final pucharu polski! z ");
-            } else {
-                drukuj("w 1/%d pucharu polski z ", 64 >> ((puchar - 1) / 2));
-            }
-            const int liga = rywal_pucharu / druzyn;
-            const int slot = rywal_pucharu % druzyn;
-            drukuj("%s (%d liga %d miejsce) ", nazwa[liga][slot], liga + 1,
-                   ktoremiejsce(liga, slot));
-            if (rewanz) drukuj("( %d:%d )", dwumecz_stracone, dwumecz_zdobyte);
-            drukuj("\n");
+        if (jest_mecz_pucharowy(*this, r, pokazane)) {
+            pokaz_mecz_pucharowy(*this, pokazane);
             pokazane = 1;
         }
         int gdzie = 0;
