@@ -1,0 +1,45 @@
+#include "autopilot.h"
+
+#include <stdexcept>
+
+#include "club/boisko.h"
+#include "league/zespoly.h"
+#include "shell/dzien_meczu.h"
+#include "terminal/skrypt.h"
+
+namespace {
+// 34 league rounds and at most 14 cup legs, with room to spare.
+constexpr int najwiecej_meczow = 60;
+constexpr int ostatnia_kolejka = 33;
+}  // namespace
+
+autopilot::autopilot(skrypt& s) : skrypt_(s) {
+    skrypt_.zapisuj_migawki(false);
+    skrypt_.ustaw_pilota([this](const ekran&) { return odpowiedz(); });
+}
+
+autopilot::~autopilot() {
+    skrypt_.ustaw_pilota({});
+}
+
+// The first key asked for after the last round belongs to the season end, before the
+// leagues reorder their clubs: the table still shows the final places.
+int autopilot::odpowiedz() {
+    if (DR.nr_kolejki > ostatnia_kolejka && !koniec_sezonu_) {
+        koniec_sezonu_ = true;
+        liga_ = DR.twojaliga;
+        miejsce_ = DR.ktoremiejsce(DR.twojaliga, DR.twojadruzyna);
+    }
+    return 32;
+}
+
+wynik_sezonu autopilot::rozegraj_sezon(const std::function<void()>& po_meczu) {
+    const int sezon = DR.sezon;
+    koniec_sezonu_ = false;
+    for (int mecz = 0; DR.sezon == sezon; ++mecz) {
+        if (mecz == najwiecej_meczow) throw std::runtime_error("the season does not end");
+        nastepnymecz();
+        if (po_meczu) po_meczu();
+    }
+    return {sezon, miejsce_, liga_, DR.twojaliga, ST.kasa};
+}
