@@ -135,7 +135,7 @@ TEST(DzienMeczu, ACupLegComesFirstInAnEvenRoundOnlyWhileTheUserIsInTheCup) {
     DR.puchar = 1;
     DR.rywal_pucharu = 50;
     nastepnymecz();
-    EXPECT_TRUE(pokazano(s, " Mecz w pucharze polski "));
+    EXPECT_TRUE(pokazano(s, " Mecz w pucharze polski"));
     EXPECT_TRUE(pokazano(s, "               K2_14 vs K2_0"));
     EXPECT_EQ(DR.mecz_pucharowy, 1);
     EXPECT_EQ(DR.nr_kolejki, 0);

@@ -93,7 +93,7 @@ TEST(Puchar, ASecondTieLostAwayAndWonAtHomeGoesToPenalties) {
         EXPECT_EQ(DR.nr_kolejki, 4);
         if (wygrane_karne) {
             EXPECT_EQ(podrzuconych(), 0u);
-            EXPECT_TRUE(jest(n, " Hurra! zwyciestwo! "));
+            EXPECT_TRUE(jest(n, " Hurra! zwyciestwo!"));
             EXPECT_EQ(n.zarobione, 4 * 4 * 4000);
             EXPECT_EQ(DR.puchar, 5);
             EXPECT_EQ(DR.rywal_pucharu, 39);

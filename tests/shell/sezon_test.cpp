@@ -39,7 +39,7 @@ TEST(KoniecSezonu, TheUserMovesAtEveryBoundaryWithItsNameAndGetsMoraleFromThePla
     const przypadek przypadki[] = {
         {2, 0, 1, 100}, {2, 3, 1, 83},  {2, 4, 2, 77},  {2, 17, 2, 5}, {1, 0, 0, 100},
         {1, 3, 0, 83},  {1, 9, 1, 50},  {1, 14, 2, 22}, {1, 17, 2, 5}, {0, 0, 0, 100},
-        {0, 13, 0, 33}, {0, 14, 1, 22}, {0, 17, 1, 5},
+        {0, 13, 0, 27}, {0, 14, 1, 22}, {0, 17, 1, 5},
     };
     for (const przypadek& p : przypadki) {
         SCOPED_TRACE(std::to_string(p.liga) + "/" + std::to_string(p.druzyna));
