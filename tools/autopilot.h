@@ -22,14 +22,20 @@ class autopilot {
     autopilot(const autopilot&) = delete;
     autopilot& operator=(const autopilot&) = delete;
 
+    // Before every match day, field the freshest eleven (one goalkeeper, four defenders,
+    // four midfielders, two forwards) as a manager who rests his tired players would.
+    void rotuj_sklad(bool tak) { rotacja_ = tak; }
+
     // Match days until the season ends; po_meczu runs after each one. Throws when the
     // season does not end within the match days a season can hold.
     wynik_sezonu rozegraj_sezon(const std::function<void()>& po_meczu = {});
 
   private:
     int odpowiedz();
+    void wybierz_sklad();
 
     skrypt& skrypt_;
+    bool rotacja_ = false;
     bool koniec_sezonu_ = false;
     int miejsce_ = 0;
     int liga_ = 0;

@@ -1,5 +1,6 @@
 // Balance check: plays whole seasons hands-off from the start-up data files and prints how
 // the user's club fared. Usage: bilans <data directory> [runs=200] [seasons=1] [first seed=1]
+// [rotacja]; with "rotacja" the autopilot also rests tired players before every match.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -71,12 +72,14 @@ struct podsumowanie {
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::fprintf(stderr, "uzycie: bilans <katalog danych> [przebiegi] [sezony] [ziarno]\n");
+        std::fprintf(stderr,
+                     "uzycie: bilans <katalog danych> [przebiegi] [sezony] [ziarno] [rotacja]\n");
         return 2;
     }
     const int przebiegi = argc > 2 ? std::atoi(argv[2]) : 200;
     const int sezony = argc > 3 ? std::atoi(argv[3]) : 1;
     const int pierwsze_ziarno = argc > 4 ? std::atoi(argv[4]) : 1;
+    const bool rotacja = argc > 5 && std::string(argv[5]) == "rotacja";
     podsumowanie pierwszy;
     for (int p = 0; p < przebiegi; ++p) {
         if (!wczytaj(argv[1])) return 1;
@@ -84,6 +87,7 @@ int main(int argc, char** argv) {
         zasiej(static_cast<std::uint32_t>(ziarno));
         skrypt s;
         autopilot pilot(s);
+        pilot.rotuj_sklad(rotacja);
         for (int n = 0; n < sezony; ++n) {
             const wynik_sezonu w = pilot.rozegraj_sezon();
             std::printf("ziarno %d sezon %d: miejsce %2d w %d lidze -> %d liga, kasa %d\n", ziarno,

@@ -69,6 +69,8 @@ TEST(Rozgrywka, TwentySeasonsFromTheShippedDataKeepTheLeaguesAndTheCupConsistent
     zasiej(20260);
     skrypt s;
     autopilot pilot(s);
+    // Resting tired players keeps the club competitive, so it moves between the tiers.
+    pilot.rotuj_sklad(true);
     const std::string nazwa = DR.nazwa[DR.twojaliga][DR.twojadruzyna];
     std::set<int> ligi{DR.twojaliga};
     for (int n = 0; n < 20; ++n) {
@@ -83,7 +85,6 @@ TEST(Rozgrywka, TwentySeasonsFromTheShippedDataKeepTheLeaguesAndTheCupConsistent
         ASSERT_TRUE(sily_po_sezonie()) << "after season " << sezon;
         ligi.insert(DR.twojaliga);
     }
-    // A hands-off club changes tier at least once in twenty seasons; the name check above
-    // then covered a move.
+    // The name check above covered the club's moves between the tiers.
     EXPECT_GT(ligi.size(), 1u);
 }
