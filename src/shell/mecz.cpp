@@ -19,7 +19,9 @@ int przewaga(long long silniejszy, long long slabszy) {
 }
 
 // A line with no strength (no midfielders, no defence, no fitness left) would divide by zero.
-double dzielnik(int sila) { return sila > 0 ? sila : 1; }
+double dzielnik(int sila) {
+    return sila > 0 ? sila : 1;
+}
 }  // namespace
 
 void wynik(int gospodarz, int gosc, int* gole_gospodarza, int* gole_goscia) {

@@ -5,7 +5,7 @@
 // morale, the transfer market's name pool and the market offers used this round. One
 // instance: GR.
 class gracze {
-public:
+  public:
     static constexpr int miejsc = 21;
     static constexpr int nazw_rynku = 70;
 
@@ -46,6 +46,9 @@ public:
 };
 
 extern gracze GR;
+
+// Puts the squad screen's marker back on the first row, as at program start (for tests).
+void zeruj_znacznik_skladu();
 
 // A player's price in zl from skill and age.
 int cena(int umiejetnosci, int wiek);

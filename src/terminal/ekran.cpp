@@ -50,8 +50,15 @@ void ekran::znak(char32_t z) {
 void ekran::pisz(std::string_view utf8) {
     for (std::size_t i = 0; i < utf8.size();) {
         auto b = static_cast<unsigned char>(utf8[i]);
-        int dlugosc = b < 0x80 ? 1 : (b >> 5) == 0x6 ? 2 : (b >> 4) == 0xe ? 3 : (b >> 3) == 0x1e ? 4 : 0;
-        char32_t z = dlugosc == 1 ? b : dlugosc == 2 ? (b & 0x1f) : dlugosc == 3 ? (b & 0x0f) : (b & 0x07);
+        int dlugosc = b < 0x80           ? 1
+                      : (b >> 5) == 0x6  ? 2
+                      : (b >> 4) == 0xe  ? 3
+                      : (b >> 3) == 0x1e ? 4
+                                         : 0;
+        char32_t z = dlugosc == 1   ? b
+                     : dlugosc == 2 ? (b & 0x1f)
+                     : dlugosc == 3 ? (b & 0x0f)
+                                    : (b & 0x07);
         bool dobry = dlugosc > 0 && i + dlugosc <= utf8.size();
         for (int k = 1; dobry && k < dlugosc; ++k) {
             auto c = static_cast<unsigned char>(utf8[i + k]);

@@ -8,7 +8,7 @@
 // their attribute bytes, written with the console's own rules (wrap at column 80, "\n", "\r",
 // "\t", scrolling past the last row).
 class ekran {
-public:
+  public:
     static constexpr int szerokosc = 80;
     static constexpr int wysokosc = 300;
     static constexpr std::uint8_t atrybut_poczatkowy = 7;
@@ -36,7 +36,7 @@ public:
     // Rows from the first to the last non-blank one, joined with "\n".
     std::string tekst() const;
 
-private:
+  private:
     static std::size_t indeks(int k, int w) { return static_cast<std::size_t>(w) * szerokosc + k; }
     void znak(char32_t z);
     void nowy_wiersz();

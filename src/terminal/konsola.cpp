@@ -28,11 +28,17 @@ terminal* ustaw_terminal(terminal* t) {
     return poprzedni;
 }
 
-void cls() { biezacy_ekran().wyczysc(); }
+void cls() {
+    biezacy_ekran().wyczysc();
+}
 
-void gotoxy(int x, int y) { biezacy_ekran().idz(x - 1, y - 1); }
+void gotoxy(int x, int y) {
+    biezacy_ekran().idz(x - 1, y - 1);
+}
 
-void kolor(int atrybut) { biezacy_ekran().ustaw_atrybut(atrybut); }
+void kolor(int atrybut) {
+    biezacy_ekran().ustaw_atrybut(atrybut);
+}
 
 void drukuj(const char* format, ...) {
     va_list argumenty;
@@ -54,6 +60,10 @@ void linia(const char* tekst) {
     biezacy_ekran().pisz("\n");
 }
 
-int klawisz() { return wymagany().klawisz(biezacy_ekran()); }
+int klawisz() {
+    return wymagany().klawisz(biezacy_ekran());
+}
 
-void czekaj(int milisekundy) { wymagany().czekaj(milisekundy, biezacy_ekran()); }
+void czekaj(int milisekundy) {
+    wymagany().czekaj(milisekundy, biezacy_ekran());
+}

@@ -14,7 +14,9 @@ std::string migawka::tekst() const {
 skrypt::skrypt(std::initializer_list<int> klawisze)
     : kolejka_(klawisze), poprzedni_(ustaw_terminal(this)) {}
 
-skrypt::~skrypt() { ustaw_terminal(poprzedni_); }
+skrypt::~skrypt() {
+    ustaw_terminal(poprzedni_);
+}
 
 void skrypt::dodaj(std::initializer_list<int> klawisze) {
     kolejka_.insert(kolejka_.end(), klawisze);
@@ -47,4 +49,6 @@ int skrypt::klawisz(const ekran& e) {
     throw brak_klawiszy(e.tekst());
 }
 
-void skrypt::czekaj(int milisekundy, const ekran&) { pauzy_.push_back(milisekundy); }
+void skrypt::czekaj(int milisekundy, const ekran&) {
+    pauzy_.push_back(milisekundy);
+}

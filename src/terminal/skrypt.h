@@ -13,26 +13,28 @@
 
 // Keys were asked for after the script ran out: a test fails instead of hanging.
 class brak_klawiszy : public std::runtime_error {
-public:
+  public:
     explicit brak_klawiszy(const std::string& ekran_tekst)
         : std::runtime_error("keys ran out; screen:\n" + ekran_tekst) {}
 };
 
 // What the screen held when a key was read.
 struct migawka {
-    std::vector<std::string> wiersze;       // 300 rows, trailing blanks trimmed
-    std::vector<std::uint8_t> atrybuty;     // 80 x 300, row by row
+    std::vector<std::string> wiersze;    // 300 rows, trailing blanks trimmed
+    std::vector<std::uint8_t> atrybuty;  // 80 x 300, row by row
     int kursor_x = 0;
     int kursor_y = 0;
 
-    std::string tekst() const;              // rows up to the last non-blank, joined by "\n"
-    int atrybut(int kolumna, int wiersz) const { return atrybuty[wiersz * ekran::szerokosc + kolumna]; }
+    std::string tekst() const;  // rows up to the last non-blank, joined by "\n"
+    int atrybut(int kolumna, int wiersz) const {
+        return atrybuty[wiersz * ekran::szerokosc + kolumna];
+    }
 };
 
 // A terminal for tests and tools: keys from a queue (or from an autopilot once the queue is
 // empty), a snapshot of the screen at every key read. Installs itself while it lives.
 class skrypt : public terminal {
-public:
+  public:
     using pilot = std::function<int(const ekran&)>;
 
     explicit skrypt(std::initializer_list<int> klawisze = {});
@@ -55,7 +57,7 @@ public:
     int klawisz(const ekran& e) override;
     void czekaj(int milisekundy, const ekran& e) override;
 
-private:
+  private:
     std::deque<int> kolejka_;
     pilot pilot_;
     bool zapisuj_ = true;

@@ -4,7 +4,7 @@ class ekran;
 
 // Where the console's screen is shown and its keys come from.
 class terminal {
-public:
+  public:
     virtual ~terminal() = default;
     virtual int klawisz(const ekran& e) = 0;
     virtual void czekaj(int milisekundy, const ekran& e) = 0;

@@ -1,10 +1,12 @@
 #include "wspolne/czytnik.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cstdint>
 
-czytnik::czytnik(const char* sciezka) : plik_(sciezka, std::ios::binary), otwarty_(plik_.is_open()) {
+czytnik::czytnik(const char* sciezka)
+    : plik_(sciezka, std::ios::binary), otwarty_(plik_.is_open()) {
     if (!otwarty_) zglos("nie mozna otworzyc pliku (brak pliku lub brak dostepu)");
 }
 
@@ -66,9 +68,15 @@ bool czytnik::liczba_bez_znaku(int& wartosc) {
 bool czytnik::nazwa(char* cel, std::size_t rozmiar) {
     std::string s;
     if (!slowo(s)) return false;
+    // A NUL or control byte would cut the name short or garble the screen.
+    if (std::any_of(s.begin(), s.end(),
+                    [](char z) { return std::iscntrl(static_cast<unsigned char>(z)); })) {
+        zglos("wiersz " + std::to_string(wiersz_) + ": nazwa zawiera niedozwolony znak sterujacy");
+        return false;
+    }
     if (s.size() + 1 > rozmiar) {
-        zglos("wiersz " + std::to_string(wiersz_) + ": nazwa \"" + s + "\" jest za dluga (najwyzej " +
-              std::to_string(rozmiar - 1) + " znakow)");
+        zglos("wiersz " + std::to_string(wiersz_) + ": nazwa \"" + s +
+              "\" jest za dluga (najwyzej " + std::to_string(rozmiar - 1) + " znakow)");
         return false;
     }
     s.copy(cel, s.size());
@@ -78,6 +86,8 @@ bool czytnik::nazwa(char* cel, std::size_t rozmiar) {
 
 bool czytnik::na_koncu() {
     int z;
-    while ((z = plik_.peek()) != EOF && std::isspace(z)) plik_.get();
+    while ((z = plik_.peek()) != EOF && std::isspace(z)) {
+        if (plik_.get() == '\n') ++wiersz_;
+    }
     return z == EOF;
 }

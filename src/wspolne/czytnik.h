@@ -6,7 +6,7 @@
 // Reads a data file token by token (any run of white space separates) and says in Polish,
 // with the line number, what is wrong with it. After the first error every read fails.
 class czytnik {
-public:
+  public:
     explicit czytnik(const char* sciezka);
 
     bool otwarty() const { return otwarty_; }
@@ -24,7 +24,7 @@ public:
     // A value read correctly but out of its range.
     void zly_zakres(const std::string& co);
 
-private:
+  private:
     bool slowo(std::string& s);
     void zglos(const std::string& tekst);
 

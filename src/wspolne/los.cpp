@@ -17,7 +17,9 @@ int losuj() {
     return static_cast<int>((stan >> 16) & 0x7fff);
 }
 
-void zasiej(std::uint32_t ziarno) { stan = ziarno; }
+void zasiej(std::uint32_t ziarno) {
+    stan = ziarno;
+}
 
 void podrzuc(std::initializer_list<int> wartosci) {
     podrzucone.insert(podrzucone.end(), wartosci);
@@ -27,6 +29,10 @@ void podrzuc(const std::vector<int>& wartosci) {
     podrzucone.insert(podrzucone.end(), wartosci.begin(), wartosci.end());
 }
 
-std::size_t podrzuconych() { return podrzucone.size(); }
+std::size_t podrzuconych() {
+    return podrzucone.size();
+}
 
-void wyczysc_podrzucone() { podrzucone.clear(); }
+void wyczysc_podrzucone() {
+    podrzucone.clear();
+}

@@ -9,4 +9,6 @@ inline int nasycone(long long wartosc) {
                                                   std::numeric_limits<std::int32_t>::max()));
 }
 
-inline void dodaj(int& pole, long long ile) { pole = nasycone(static_cast<long long>(pole) + ile); }
+inline void dodaj(int& pole, long long ile) {
+    pole = nasycone(static_cast<long long>(pole) + ile);
+}

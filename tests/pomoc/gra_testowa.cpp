@@ -12,13 +12,16 @@
 void czysta_gra() {
     DR = zespoly{};
     GR = gracze{};
+    zeruj_znacznik_skladu();
     ST = boisko{};
     biezacy_ekran() = ekran{};
     zasiej(1);
     wyczysc_podrzucone();
 }
 
-std::string dane(const std::string& plik) { return std::string(DANE_DIR) + "/" + plik; }
+std::string dane(const std::string& plik) {
+    return std::string(DANE_DIR) + "/" + plik;
+}
 
 void gra_z_danych() {
     czysta_gra();

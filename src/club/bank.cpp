@@ -1,0 +1,65 @@
+#include <algorithm>
+#include <climits>
+
+#include "club/boisko.h"
+#include "terminal/konsola.h"
+#include "wspolne/pieniadze.h"
+
+namespace {
+
+// The loan clock: repaying opens at the 10th league match in debt, borrowing ends at the 20th.
+constexpr int splata_od = 10;
+constexpr int pobieranie_do = 19;
+constexpr int termin = 20;
+constexpr int krok = 10000;
+
+void pokaz_bank(const boisko& st, bool oddajesz, int ile) {
+    cls();
+    linia(" B A N K \n");
+    drukuj(" Dlug : %u\n", static_cast<unsigned>(st.dlug));
+    drukuj(" Kasa : %d\n", st.kasa);
+    if (oddajesz && st.dni_dlugu >= splata_od) linia(" Oddajesz (enter)");
+    if (!oddajesz && st.dni_dlugu <= pobieranie_do) linia(" Pobierasz (enter)");
+    drukuj(" Ile  : %u (lewo/prawo)\n", static_cast<unsigned>(ile));
+    drukuj(" Pobierasz/oddajesz (gora/dol)\n");
+    if (st.dni_dlugu > 0) {
+        drukuj(" Dni do splaty %d\n.", termin - st.dni_dlugu);
+        if (st.dni_dlugu < splata_od) {
+            drukuj(" Za %d kolejek ligowych, bedziesz mogl zaczac splacac dlug.\n",
+                   splata_od - st.dni_dlugu);
+        }
+    }
+}
+
+// A repayment is cut to the debt and to the cash; nothing is repaid from negative cash.
+void oddaj(boisko& st, int& ile) {
+    ile = std::max(0, std::min({ile, st.dlug, st.kasa}));
+    st.dlug -= ile;
+    st.kasa -= ile;
+}
+
+// Only as much is lent as keeps both the debt and the cash within their range.
+void pobierz(boisko& st, int ile) {
+    const long long mozna =
+        std::min({static_cast<long long>(ile), INT_MAX - 1LL * st.dlug, INT_MAX - 1LL * st.kasa});
+    dodaj(st.dlug, mozna);
+    dodaj(st.kasa, mozna);
+}
+
+}  // namespace
+
+void boisko::bank() {
+    int ile = 0;
+    bool oddajesz = true;
+    for (;;) {
+        pokaz_bank(*this, oddajesz, ile);
+        const int k = klawisz();
+        if (k == 32) return;
+        if (k == 80) oddajesz = false;
+        if (k == 72) oddajesz = true;
+        if (k == 77) dodaj(ile, krok);
+        if (k == 75) ile = std::max(0, ile - krok);
+        if (k == 13 && oddajesz && dni_dlugu >= splata_od) oddaj(*this, ile);
+        if (k == 13 && !oddajesz && dni_dlugu <= pobieranie_do) pobierz(*this, ile);
+    }
+}

@@ -1,0 +1,90 @@
+#include <cstdio>
+#include <string>
+
+#include "club/boisko.h"
+#include "wspolne/czytnik.h"
+
+namespace {
+
+// Reads the club's values one by one; the first problem is kept with the name of the value.
+class odczyt {
+  public:
+    explicit odczyt(const char* sciezka) : plik_(sciezka), c_(sciezka) {}
+
+    bool liczba(int& pole, const char* co) { return sprawdz(c_.liczba(pole), co); }
+    bool liczba_bez_znaku(int& pole, const char* co) {
+        return sprawdz(c_.liczba_bez_znaku(pole), co);
+    }
+    bool nazwa(char* pole, std::size_t rozmiar, const char* co) {
+        return sprawdz(c_.nazwa(pole, rozmiar), co);
+    }
+    bool liga(int& pole) {
+        if (!liczba(pole, "liga")) return false;
+        if (pole >= 0 && pole <= 2) return true;
+        c_.zly_zakres("liga musi byc 0, 1 albo 2, a jest " + std::to_string(pole));
+        return sprawdz(false, "liga");
+    }
+
+    void zglos(std::string* blad) const {
+        if (blad != nullptr) *blad = plik_ + ": " + c_.blad() + "; pole: " + co_;
+    }
+
+  private:
+    bool sprawdz(bool udane, const char* co) {
+        if (!udane && co_.empty()) co_ = co;
+        return udane;
+    }
+
+    std::string plik_;
+    czytnik c_;
+    std::string co_;
+};
+
+}  // namespace
+
+bool boisko::load(const char* sciezka, std::string* blad) {
+    odczyt o(sciezka);
+    boisko nowy = *this;
+    bool dobrze =
+        o.liczba_bez_znaku(nowy.kasa, "kasa") && o.liczba_bez_znaku(nowy.pojemnosc, "pojemnosc") &&
+        o.liczba_bez_znaku(nowy.dlug, "dlug") && o.liczba(nowy.dni_dlugu, "dni dlugu") &&
+        o.liczba_bez_znaku(nowy.kwota_sponsora, "kwota sponsora") &&
+        o.nazwa(nowy.nazwa_sponsora, sizeof nowy.nazwa_sponsora, "nazwa sponsora") &&
+        o.liczba(nowy.policja, "policja") && o.liczba(nowy.budki, "budki") && o.liga(nowy.liga) &&
+        o.liczba_bez_znaku(nowy.placa, "placa") && o.liczba(nowy.poziom_ceny, "poziom cen") &&
+        o.liczba(nowy.koszt_lowcy, "koszt lowcy") &&
+        o.liczba(nowy.propozycje_lowcy, "propozycje lowcy");
+    if (!dobrze) {
+        o.zglos(blad);
+        return false;
+    }
+    *this = nowy;
+    return true;
+}
+
+bool boisko::loadsponsor(const char* sciezka, std::string* blad) {
+    odczyt o(sciezka);
+    char nazwy[nazw_sponsorow][20]{};
+    for (int i = 0; i < nazw_sponsorow; ++i) {
+        std::string co =
+            "nazwa sponsora nr " + std::to_string(i + 1) + " z " + std::to_string(nazw_sponsorow);
+        if (!o.nazwa(nazwy[i], sizeof nazwy[i], co.c_str())) {
+            o.zglos(blad);
+            return false;
+        }
+    }
+    std::copy(&nazwy[0][0], &nazwy[0][0] + sizeof nazwy, &sponsorzy[0][0]);
+    return true;
+}
+
+// Negative money goes out as its 32-bit two's complement, as the reader expects it back.
+bool boisko::save(const char* sciezka) const {
+    std::FILE* plik = std::fopen(sciezka, "w");
+    if (plik == nullptr) return false;
+    auto bez_znaku = [](int v) { return static_cast<unsigned>(v); };
+    bool dobrze = std::fprintf(plik, "%u\n%u\n%u\n%d\n%u\n%.19s\n%d\n%d\n%d\n%u\n%d\n%d\n%d\n",
+                               bez_znaku(kasa), bez_znaku(pojemnosc), bez_znaku(dlug), dni_dlugu,
+                               bez_znaku(kwota_sponsora), nazwa_sponsora, policja, budki, liga,
+                               bez_znaku(placa), poziom_ceny, koszt_lowcy, propozycje_lowcy) >= 0;
+    return std::fclose(plik) == 0 && dobrze;
+}

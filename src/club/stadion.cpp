@@ -1,0 +1,125 @@
+#include "club/boisko.h"
+#include "terminal/konsola.h"
+#include "wspolne/pieniadze.h"
+
+namespace {
+
+enum wiersz { krzeselka, koszt, budek, policji, placy, ocena_placy, ceny, ostatni = ceny };
+
+constexpr int cena_budki = 50000;
+constexpr int zwrot_za_budke = 25000;
+
+int koszt_krzeselek(int pojemnosc) {
+    return pojemnosc / 2 + 10000;
+}
+
+void drukuj_cene(int liga, int poziom) {
+    const int p = cena_biletu(liga, poziom);
+    switch (poziom) {
+        case 0:
+            drukuj("%d zl to za darmo !", p);
+            break;
+        case 1:
+            drukuj("%d zl - niska", p);
+            break;
+        case 2:
+            drukuj("%d zl - odpowiednia", p);
+            break;
+        case 3:
+            drukuj("%d zl - duza", p);
+            break;
+        default:
+            break;
+    }
+}
+
+void podnies(boisko& st, int kursor) {
+    switch (kursor) {
+        case krzeselka:
+            if (st.kasa > koszt_krzeselek(st.pojemnosc)) {
+                dodaj(st.kasa, -koszt_krzeselek(st.pojemnosc));
+                dodaj(st.pojemnosc, 50);
+            }
+            break;
+        case budek:
+            if (st.kasa > cena_budki) {
+                dodaj(st.budki, 1);
+                dodaj(st.kasa, -cena_budki);
+            }
+            break;
+        case policji:
+            dodaj(st.policja, 1);
+            break;
+        case placy:
+            dodaj(st.placa, 50);
+            break;
+        case ceny:
+            if (st.poziom_ceny < 3) ++st.poziom_ceny;
+            break;
+        default:
+            break;
+    }
+}
+
+void obniz(boisko& st, int kursor) {
+    switch (kursor) {
+        case krzeselka:
+            // Selling back the last 50 seats returns half of what they cost.
+            if (st.pojemnosc > 50) {
+                st.pojemnosc -= 50;
+                dodaj(st.kasa, st.pojemnosc / 4 + 5000);
+            }
+            break;
+        case budek:
+            if (st.budki > 0) {
+                --st.budki;
+                dodaj(st.kasa, zwrot_za_budke);
+            }
+            break;
+        case policji:
+            if (st.policja > 0) --st.policja;
+            break;
+        case placy:
+            if (st.placa > 50) st.placa -= 50;
+            break;
+        case ceny:
+            if (st.poziom_ceny > 0) --st.poziom_ceny;
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace
+
+void boisko::pokaz() const {
+    static const char* const slowa_placy[] = {"fatalne!", "skompe",   "skromne",   "srednie",
+                                              "duze",     "ogromne!", "zajebiste!"};
+    cls();
+    kolor(15);
+    drukuj("   S T A D I O N\n\n\r");
+    drukuj(" Kasa: %d\n\r", kasa);
+    drukuj(" Pojemnosc %u krzeselek\n\r", static_cast<unsigned>(pojemnosc));
+    drukuj(" Koszt 50 krzeselek: %u \n\r", static_cast<unsigned>(koszt_krzeselek(pojemnosc)));
+    drukuj(" Hot-Dog butki \t   : %d\n\r", budki);
+    drukuj(" Policja           : %d\n\r", policja);
+    drukuj(" Placa dla pilkarzy: %u na mecz\n\r", static_cast<unsigned>(placa));
+    drukuj(" Wynagrodzenie: %s", slowa_placy[zarobki(placa, liga)]);
+    drukuj("\n Cena biletow: ");
+    drukuj_cene(liga, poziom_ceny);
+}
+
+void boisko::stadion() {
+    int kursor = 0;
+    for (;;) {
+        pokaz();
+        gotoxy(35, kursor + 4);
+        drukuj("<-");
+        const int k = klawisz();
+        if (k == 32) return;
+        if (k == 72 && kursor > 0) --kursor;
+        if (k == 80 && kursor < ostatni) ++kursor;
+        if (k == 75) podnies(*this, kursor);
+        if (k == 77) obniz(*this, kursor);
+    }
+}

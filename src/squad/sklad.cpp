@@ -1,0 +1,81 @@
+#include <algorithm>
+
+#include "squad/gracze.h"
+#include "terminal/konsola.h"
+
+namespace {
+
+// The marker row stays where the user left it for the whole run.
+int znacznik = 0;
+
+const char* nastroj(int morale) {
+    if (morale <= 9) return "w stanie paniki!";
+    if (morale <= 19) return "zalamana!";
+    if (morale <= 29) return "slabej formie psychicznej";
+    if (morale <= 44) return "zdenerwowana";
+    if (morale <= 59) return "dobrej mysli";
+    if (morale <= 74) return "zadowolona";
+    if (morale <= 89) return "w bojowym nastroju";
+    return "w euforji!";
+}
+
+// Draws the list grouped by position and returns how many rows it has; wiersze[r] is the
+// slot shown on row r.
+int rysuj(const gracze& g, int (&wiersze)[gracze::miejsc]) {
+    cls();
+    linia("          imie       umie  sily  lat  meczy  bramki  cena:");
+    int n = 0;
+    unsigned wartosc = 0;
+    for (int p = 0; p < 4; ++p) {
+        kolor(9 + 2 * p);
+        for (int i = 0; i < gracze::miejsc; ++i) {
+            if (g.wiek[i] <= 0 || g.pozycja[i] != p) continue;
+            unsigned c = static_cast<unsigned>(cena(g.umiejetnosci[i], g.wiek[i]));
+            drukuj("%2d.%15s   %3d    %2d   %2d   %3d    %3d   %8u", n + 1, g.imie[i],
+                   g.umiejetnosci[i], g.sily[i], g.wiek[i], g.meczy[i], g.bramki[i], c);
+            if (g.gra[i] == 1) drukuj("  gra");
+            drukuj("\n\r");
+            wiersze[n++] = i;
+            wartosc += c;
+        }
+    }
+    drukuj("Wartosc druzyny %u \n", wartosc);
+    drukuj("Twoja druzyna jest ");
+    linia(nastroj(g.morale));
+    return n;
+}
+
+}  // namespace
+
+void zeruj_znacznik_skladu() {
+    znacznik = 0;
+}
+
+char gracze::pokazsklad(int* wybrany) {
+    int wiersze[miejsc]{};
+    for (;;) {
+        int n = rysuj(*this, wiersze);
+        znacznik = std::clamp(znacznik, 0, std::max(n - 1, 0));
+        if (n > 0) {
+            gotoxy(72, znacznik + 2);
+            drukuj("<--");
+        }
+        int k = klawisz();
+        if (k == 80 && znacznik < n - 1) ++znacznik;
+        if (k == 72 && znacznik > 0) --znacznik;
+        if ((k == 77 || k == 75 || k == 13) && n > 0) {
+            *wybrany = wiersze[znacznik];
+            return static_cast<char>(k);
+        }
+        if (k == 32) return 32;
+    }
+}
+
+void gracze::sklad() {
+    for (;;) {
+        int w = 0;
+        char k = pokazsklad(&w);
+        if (k == 77 || k == 75) gra[w] = gra[w] == 0 ? 1 : 0;
+        if (k == 32 && sprawdzskl() <= 11 && sprawdzbrm() <= 1) return;
+    }
+}
