@@ -34,7 +34,7 @@ int autopilot::odpowiedz() {
         liga_ = DR.twojaliga;
         miejsce_ = DR.ktoremiejsce(DR.twojaliga, DR.twojadruzyna);
     }
-    return 32;
+    return klawisze::spacja;
 }
 
 void autopilot::wybierz_sklad() {
@@ -44,7 +44,7 @@ void autopilot::wybierz_sklad() {
             if (GR.wiek[i] > 0 && GR.pozycja[i] == pozycja) kandydaci.push_back(i);
         }
         std::stable_sort(kandydaci.begin(), kandydaci.end(), [](int a, int b) {
-            return GR.sily[a] * GR.umiejetnosci[a] > GR.sily[b] * GR.umiejetnosci[b];
+            return 1LL * GR.sily[a] * GR.umiejetnosci[a] > 1LL * GR.sily[b] * GR.umiejetnosci[b];
         });
         for (std::size_t k = 0; k < kandydaci.size(); ++k) {
             GR.gra[kandydaci[k]] = k < static_cast<std::size_t>(na_pozycji[pozycja]) ? 1 : 0;
