@@ -1,0 +1,51 @@
+#include "league/zespoly.h"
+#include "terminal/konsola.h"
+
+namespace {
+constexpr int ostatnia_runda = 33;
+constexpr int okno = 4;
+constexpr int final_rewanz = 14;
+
+const char* miejsce_meczu(int gdzie) {
+    return gdzie == 0 ? "U siebie " : "Na wyjezdzie ";
+}
+
+// A second leg is announced once, and not at all once this round's leg has been played.
+bool jest_mecz_pucharowy(const zespoly& dr, int runda, int pokazane) {
+    const bool rewanz = dr.puchar % 2 == 0;
+    const bool rozegrany = dr.mecz_pucharowy == 1 && runda == dr.nr_kolejki;
+    return dr.puchar >= 1 && dr.puchar <= final_rewanz && runda % 2 == 0 &&
+           !(rewanz && pokazane == 1) && !rozegrany;
+}
+
+void pokaz_mecz_pucharowy(const zespoly& dr, int pokazane) {
+    drukuj("%s", miejsce_meczu((dr.puchar + pokazane) % 2));
+    if (dr.puchar == final_rewanz) {
+        drukuj("final pucharu polski! z ");
+    } else {
+        drukuj("w 1/%d pucharu polski z ", 64 >> ((dr.puchar - 1) / 2));
+    }
+    const int liga = dr.rywal_pucharu / zespoly::druzyn;
+    const int slot = dr.rywal_pucharu % zespoly::druzyn;
+    drukuj("%s (%d liga %d miejsce) ", dr.nazwa[liga][slot], liga + 1, dr.ktoremiejsce(liga, slot));
+    // The first leg's home side, the opponent, comes first.
+    if (dr.puchar % 2 == 0) drukuj("( %d:%d )", dr.dwumecz_stracone, dr.dwumecz_zdobyte);
+    drukuj("\n");
+}
+}  // namespace
+
+// The user's next four league rounds, with the cup legs that fall on the even ones.
+void zespoly::pokaznastepnymecz() const {
+    drukuj("Nastepne mecze:\n");
+    int pokazane = 0;
+    for (int r = nr_kolejki; r <= nr_kolejki + okno - 1 && r <= ostatnia_runda; ++r) {
+        if (jest_mecz_pucharowy(*this, r, pokazane)) {
+            pokaz_mecz_pucharowy(*this, pokazane);
+            pokazane = 1;
+        }
+        int gdzie = 0;
+        const int rywal = zkimmecz(&gdzie, r);
+        drukuj("%sw lidze z %s (%d liga %d miejsce) \n", miejsce_meczu(gdzie),
+               nazwa[twojaliga][rywal], twojaliga + 1, ktoremiejsce(twojaliga, rywal));
+    }
+}
