@@ -1,0 +1,109 @@
+#include "shell/puchar.h"
+
+#include "club/boisko.h"
+#include "league/zespoly.h"
+#include "terminal/konsola.h"
+#include "wspolne/los.h"
+#include "wspolne/pieniadze.h"
+
+namespace {
+constexpr int final_rewanz = 14;
+constexpr int premia_za_puchar = 5000000;
+
+int porownaj(int twoje, int rywala) {
+    if (twoje > rywala) return 0;
+    return twoje < rywala ? 2 : 1;
+}
+
+int rzuty_karne() {
+    int rezultat = 1;
+    while (rezultat == 1) {
+        linia("\n\r Rzuty karne!");
+        const int rywala = losuj() % 6;
+        const int twoje = losuj() % 6;
+        klawisz();
+        drukuj("\r      %d     :     %d", twoje, rywala);
+        rezultat = porownaj(twoje, rywala);
+    }
+    return rezultat;
+}
+
+// The cup sells its own tickets for a home leg, more the further the run goes.
+int kibice_pucharu(int gdzie) {
+    if (gdzie != 0) return 0;
+    return 2000 * DR.puchar + 2000 + losuj() % (1750 * DR.puchar);
+}
+
+void koniec_dwumeczu() {
+    DR.dwumecz_zdobyte = 0;
+    DR.dwumecz_stracone = 0;
+}
+
+// Moves the cup on after the leg; returns the television money, doubled after a won leg.
+int awans(int rezultat, int telewizja) {
+    if (rezultat != 0) {
+        if (rezultat == 2) drukuj("\n\r porazka!");
+        if (DR.puchar % 2 == 1) {
+            ++DR.puchar;
+        } else {
+            DR.puchar = 0;
+            koniec_dwumeczu();
+        }
+        return telewizja;
+    }
+    linia("\n Hurra! zwyciestwo! ");
+    const int podwojna = DR.puchar * DR.puchar * 4000;
+    if (DR.puchar == final_rewanz) {
+        drukuj("\n\r Brawo! zdobyles Puchar Polski!");
+        drukuj("\n\r gratyfikacja od PZPN za Puchar: 5000000!");
+        dodaj(ST.kasa, premia_za_puchar);
+        DR.puchar = 0;
+        klawisz();
+    } else if (DR.puchar % 2 == 0) {
+        koniec_dwumeczu();
+        DR.rywal_pucharu = losuj_rywala(DR.puchar);
+        ++DR.puchar;
+    } else {
+        ++DR.puchar;
+    }
+    return podwojna;
+}
+}  // namespace
+
+void naglowek_pucharu() {
+    linia(" Mecz w pucharze polski ");
+    if (DR.puchar % 2 == 0) {
+        drukuj(" W pierwszym meczu Twoja druzyna zdobyla %d bramek i stracila %d bramek.\n\n",
+               DR.dwumecz_zdobyte, DR.dwumecz_stracone);
+    }
+}
+
+void po_meczu_pucharowym(int gole, int gole_rywala, int walkower, int* rezultat, int* kibice) {
+    const int gdzie = DR.puchar % 2;
+    const int telewizja = DR.puchar * DR.puchar * 2000;
+    dodaj(DR.dwumecz_zdobyte, gole);
+    dodaj(DR.dwumecz_stracone, gole_rywala);
+    *rezultat = porownaj(DR.dwumecz_zdobyte, DR.dwumecz_stracone);
+    if (DR.puchar % 2 == 0) {
+        linia("\nWYNIK DWUMECZU:");
+        drukuj("\n           (%d)       :", DR.dwumecz_zdobyte);
+        drukuj("      (%d)", DR.dwumecz_stracone);
+        if (*rezultat == 1) *rezultat = rzuty_karne();
+    }
+    *kibice = kibice_pucharu(gdzie);
+    const int pieniadze = awans(*rezultat, telewizja);
+    if (walkower != 1) {
+        drukuj("\n\r wplywy z przekazu telewizyjnego : %d ", pieniadze);
+        dodaj(ST.kasa, pieniadze);
+    }
+    klawisz();
+}
+
+int losuj_rywala(int etap) {
+    const int wlasny = DR.twojaliga * zespoly::druzyn + DR.twojadruzyna;
+    int rywal = 0;
+    do {
+        rywal = 54 - ((etap / 2) * 54) / 7 - losuj() % 7;
+    } while (rywal == wlasny);
+    return rywal < 1 ? 0 : rywal;
+}
