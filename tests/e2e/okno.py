@@ -16,8 +16,19 @@ LIMIT = 15  # seconds to wait for a screen before the test fails
 
 
 class Ekran(pyte.Screen):
-    """pyte's screen with the scroll-up and scroll-down commands (CSI n S, CSI n T) that curses
-    uses to move a region at once, as xterm does."""
+    """pyte's screen with the xterm commands curses uses that pyte lacks: scroll up and down
+    (CSI n S, CSI n T) and repeat the last character (CSI n b)."""
+
+    ostatni = ""
+
+    def draw(self, data):
+        super().draw(data)
+        if data:
+            self.ostatni = data[-1]
+
+    def repeat_character(self, ile=1, *_, **__):
+        if self.ostatni:
+            self.draw(self.ostatni * max(ile, 1))
 
     def _przewin(self, ile, w_gore):
         y, x = self.cursor.y, self.cursor.x
@@ -39,7 +50,7 @@ class Ekran(pyte.Screen):
 
 
 class Strumien(pyte.ByteStream):
-    csi = dict(pyte.ByteStream.csi, S="scroll_up", T="scroll_down")
+    csi = dict(pyte.ByteStream.csi, S="scroll_up", T="scroll_down", b="repeat_character")
 
 
 def kopia_danych(dane):
