@@ -142,3 +142,30 @@ TEST_F(Menu, TablesOfTheThreeTiersTopFirstEachWaitingForItsOwnKey) {
         EXPECT_EQ(znacznik(m.back()), 4);
     }
 }
+
+TEST(MenuZDanych, AfterAMatchDayTheMarkerIsStillOnTheNextMatch) {
+    gra_z_danych();
+    menu_od_poczatku();
+    // Any key through the match day's screens; the second return to the menu ends the run.
+    int powrotow = 0;
+    skrypt s{spacja};
+    s.ustaw_pilota([&](const ekran& e) {
+        bool menu = e.wiersz(1).starts_with("SEZON: ") && e.wiersz(12).starts_with("INFO");
+        if (menu && ++powrotow == 2) throw brak_klawiszy(e.tekst());
+        return menu ? static_cast<int>(lewo) : static_cast<int>(spacja);
+    });
+    przejdz();
+    std::vector<const migawka*> w_menu;
+    for (const auto& m : s.migawki())
+        if (m.wiersze[1].starts_with("SEZON: ") && m.wiersze[12].starts_with("INFO"))
+            w_menu.push_back(&m);
+    ASSERT_EQ(w_menu.size(), 3u);
+    // Two match days (a cup leg does not advance the round, a league match does) move on.
+    auto kolejka = [](const migawka* m) {
+        return std::stoi(m->wiersze[1].substr(m->wiersze[1].rfind(' ') + 1));
+    };
+    EXPECT_EQ(kolejka(w_menu[0]), 1);
+    EXPECT_GT(kolejka(w_menu[2]), kolejka(w_menu[0]));
+    for (const migawka* m : w_menu) EXPECT_EQ(znacznik(*m), 0);
+    EXPECT_GT(s.migawki().size(), w_menu.size());
+}
