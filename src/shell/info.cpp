@@ -11,8 +11,8 @@ void info() {
         "Przy ustalaniu skladu nie pozwol by miec mniej niz 3 graczy w formacji obrony lub pomocy.",
         "Na sile zawodnika wplywa rowniez ilosc rozegranych meczy.",
         "Zwracaj uwage na bramkostrzelnosc zawodnika - ma ona wplyw na sile.",
-        "Pomiedzy sezonami sila zawodnikow mlodszych rosnie wiecej niz zawodnikow starszych, "
-        "ktorych sila moze malec.",
+        ("Pomiedzy sezonami sila zawodnikow mlodszych rosnie wiecej niz zawodnikow starszych, "
+         "ktorych sila moze malec."),
         "Druzyna grajaca u siebie ma maly handicap.",
         "Pensja wplywa na morale druzyny, a morale druzyny wplywa na sile formacji.",
         "Na ilosc kibicow wplywa bilans meczow i bramek w danym sezonie.\n",
