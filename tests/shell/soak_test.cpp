@@ -1,0 +1,36 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "autopilot.h"
+#include "pomoc/gra_testowa.h"
+#include "straznik.h"
+#include "terminal/skrypt.h"
+#include "wspolne/los.h"
+
+TEST(Soak, ThreeHundredSeasonsKeepTheLeaguesConsistentAndTheMoneyWithinItsRange) {
+    gra_z_danych();
+    zasiej(1995);
+    skrypt s;
+    autopilot pilot(s);
+    for (int n = 0; n < 300; ++n) {
+        // Spells of resting tired players and of playing the same eleven into the ground move
+        // the club up and down the tiers.
+        pilot.rotuj_sklad(n % 100 < 50);
+        // A debt at the top of the range starts charging interest, later the cash starts
+        // there too: from then on both ride their limits instead of wrapping around.
+        if (n == 100) ST.dlug = INT_MAX - 1000;
+        if (n == 200) ST.kasa = INT_MAX - 1000;
+        straznik sprawdz;
+        const int sezon = DR.sezon;
+        pilot.rozegraj_sezon([&] {
+            if (!HasFailure()) {
+                EXPECT_TRUE(sprawdz());
+            }
+        });
+        ASSERT_FALSE(HasFailure());
+        ASSERT_EQ(DR.sezon, sezon + 1);
+    }
+    EXPECT_EQ(ST.dlug, INT_MAX);
+    EXPECT_EQ(ST.kasa, INT_MIN);
+}
