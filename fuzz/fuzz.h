@@ -2,9 +2,11 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <type_traits>
 
 #include <unistd.h>
 
@@ -26,6 +28,18 @@ inline std::string tresc(const std::string& sciezka) {
     return {std::istreambuf_iterator<char>(f), {}};
 }
 
+// A refused file must say why in words and leave the object exactly as it was, byte for byte.
+template <typename T, typename Wczytaj>
+bool wczytane(T& obiekt, const std::string& sciezka, Wczytaj wczytaj) {
+    static_assert(std::is_trivially_copyable_v<T>);
+    static const T nietkniety{};
+    obiekt = nietkniety;
+    std::string blad;
+    if ((obiekt.*wczytaj)(sciezka.c_str(), &blad)) return true;
+    if (blad.empty() || std::memcmp(&obiekt, &nietkniety, sizeof(T)) != 0) std::abort();
+    return false;
+}
+
 // Loads, and if accepted, saves, reloads into a fresh object and saves again: both saves must
 // be identical.
 template <typename T>
@@ -33,8 +47,7 @@ void w_obie_strony(const std::uint8_t* dane, std::size_t rozmiar) {
     const std::string wejscie = plik("wejscie"), pierwszy = plik("pierwszy"), drugi = plik("drugi");
     zapisz(wejscie, dane, rozmiar);
     static T obiekt;
-    obiekt = T{};
-    if (!obiekt.load(wejscie.c_str())) return;
+    if (!wczytane(obiekt, wejscie, &T::load)) return;
     if (!obiekt.save(pierwszy.c_str())) std::abort();
     static T kopia;
     kopia = T{};

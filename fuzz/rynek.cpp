@@ -8,8 +8,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozm
     const std::string wejscie = fuzz::plik("rynek");
     fuzz::zapisz(wejscie, dane, rozmiar);
     static gracze g;
-    g = gracze{};
-    if (!g.loadrynek(wejscie.c_str())) return 0;
+    if (!fuzz::wczytane(g, wejscie, &gracze::loadrynek)) return 0;
     for (const auto& nazwa : g.rynek) {
         std::size_t dlugosc = strnlen(nazwa, sizeof nazwa);
         if (dlugosc == 0 || dlugosc >= sizeof nazwa) std::abort();

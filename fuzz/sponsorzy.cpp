@@ -8,8 +8,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozm
     const std::string wejscie = fuzz::plik("sponsorzy");
     fuzz::zapisz(wejscie, dane, rozmiar);
     static boisko b;
-    b = boisko{};
-    if (!b.loadsponsor(wejscie.c_str())) return 0;
+    if (!fuzz::wczytane(b, wejscie, &boisko::loadsponsor)) return 0;
     for (const auto& nazwa : b.sponsorzy) {
         std::size_t dlugosc = strnlen(nazwa, sizeof nazwa);
         if (dlugosc == 0 || dlugosc >= sizeof nazwa) std::abort();
