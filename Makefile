@@ -25,7 +25,7 @@ bench: setup
 	@./build/bench/bramkowiec_bench
 
 # Each loader's fuzz target runs FUZZ_SECONDS, its corpus kept in fuzz-out/ and seeded from the
-# shipped data file it reads; crashes land in fuzz-out/ too.
+# shipped data file it reads; crashes and hangs (over 10 s on one input) land in fuzz-out/ too.
 FUZZ_SECONDS ?= 60
 FUZZ_CELE := druzyny:druzyny-1995 gracze:gracze stadion:stadion rynek:rynek sponsorzy:sponsorzy
 
@@ -36,7 +36,7 @@ fuzz: setup
 		cel=$${c%%:*}; plik=$${c#*:}; mkdir -p fuzz-out/$$cel; \
 		cp data/$$plik.txt fuzz-out/$$cel/; \
 		build-fuzz/fuzz/fuzz_$$cel fuzz-out/$$cel -dict=fuzz/liczby.dict \
-			-max_total_time=$(FUZZ_SECONDS) -artifact_prefix=fuzz-out/$$cel- \
+			-max_total_time=$(FUZZ_SECONDS) -timeout=10 -artifact_prefix=fuzz-out/$$cel- \
 			-print_final_stats=1 2>fuzz-out/$$cel.log || { tail -40 fuzz-out/$$cel.log; exit 1; }; \
 		grep -h stat::number_of_executed_units fuzz-out/$$cel.log | sed "s/^/$$cel: /"; \
 	done
