@@ -1,0 +1,270 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "club/boisko.h"
+#include "pomoc/gra_testowa.h"
+#include "terminal/konsola.h"
+#include "terminal/skrypt.h"
+#include "wspolne/los.h"
+
+namespace {
+const int l = klawisze::lewo, p = klawisze::prawo, g = klawisze::gora, d = klawisze::dol,
+          e = klawisze::enter;
+const std::string plik = testing::TempDir() + "klub.txt";
+
+// A third-tier club: 10000 seats, a sponsor (20000), a scout (1000 for one offer), two
+// officers, three stands, a wage of 200 ("skromne": no effect on morale), tickets at 6 zl.
+std::string klub(int kasa = 100000, int dlug = 0, int dni = 0) {
+    return std::to_string(kasa) + "\n10000\n" + std::to_string(dlug) + "\n" + std::to_string(dni) +
+           "\n20000\nSponsorex\n2\n3\n2\n200\n2\n1000\n1\n";
+}
+
+void klub_testowy(const std::string& tresc = klub()) {
+    czysta_gra();
+    std::ofstream(plik) << tresc;
+    ASSERT_TRUE(ST.load(plik.c_str()));
+}
+
+bool ma(const std::string& tekst, const std::string& fragment) {
+    return tekst.find(fragment) != std::string::npos;
+}
+
+// Runs a screen of the club on the keys, then on spaces; the screen it leaves.
+template <class F>
+std::string ekran_po(F&& uruchom, const std::vector<int>& klucze = {}) {
+    skrypt s;
+    for (int k : klucze) s.dodaj({k});
+    s.ustaw_pilota([](const ekran&) { return klawisze::spacja; });
+    uruchom();
+    return biezacy_ekran().tekst();
+}
+
+// The accounts of one match of 18 players in tier 2; the morale after it ends the text.
+std::string rozlicz(int kibice, int rezultat, int morale = 60, int walkower = 0, int puchar = 0) {
+    const std::string ekran =
+        ekran_po([&] { ST.pomeczu(kibice, rezultat, 18, &morale, 2, walkower, puchar); });
+    return ekran + "\nmorale " + std::to_string(morale);
+}
+}  // namespace
+
+TEST(Rozliczenie, EachKindOfMatchPaysOnlyTheItemsThatConcernIt) {
+    // 10000 seats cost 13826.14 in upkeep: shown truncated, charged one more. The letters name
+    // the items a club in debt pays or earns when it wins each kind of match.
+    const std::pair<const char*, int> pozycje[] = {
+        {" 2500 *  6 :15000 zl", 15000},   {"stadionu  :13826\n", -13827},
+        {"Sponsorex :20000", 20000},       {"lowcy talentow       :1000", -1000},
+        {"przynioslo :10000 zysku", 4000}, {"druzyny   :3600", -3600},
+        {"policji   :120", -120},          {"Odsetki od dlugu            :50", -50}};
+    for (auto [kibice, walkower, puchar, placi] : {std::tuple{2500, 0, 0, "TUSLBWPO"},
+                                                   {0, 0, 0, "USLWO"},
+                                                   {2500, 0, 1, "TUSLBWP"},
+                                                   {0, 0, 1, "SLW"},
+                                                   {0, 1, 0, "ULWO"},
+                                                   {2500, 1, 1, "ULBW"}}) {
+        klub_testowy(klub(100000, 10000));
+        int zmiana = 0;
+        const std::string ekran = rozlicz(kibice, 0, 60, walkower, puchar);
+        for (std::size_t i = 0; i < std::size(pozycje); ++i) {
+            const bool jest = ma(placi, std::string(1, "TUSLBWPO"[i]));
+            EXPECT_EQ(ma(ekran, pozycje[i].first), jest) << placi << " " << pozycje[i].first;
+            if (jest) zmiana += pozycje[i].second;
+        }
+        EXPECT_TRUE(ma(ekran, "\nmorale 65")) << ekran;
+        EXPECT_EQ(ST.kasa, 100000 + zmiana) << placi;
+        EXPECT_EQ(ST.dni_dlugu, puchar ? 0 : 1) << placi;
+    }
+    // Over-demand fills the stadium; a stand serves at most a thousand fans.
+    ST.budki = 11;
+    const std::string ekran = rozlicz(12000, 0);
+    EXPECT_TRUE(ma(ekran, " 10000 *  6 :60000 zl\n"));
+    EXPECT_TRUE(ma(ekran, " 11 budek hod-dog przynioslo :40000 zysku"));
+}
+
+TEST(Rozliczenie, MoraleFollowsTheResultTheWageTheCashAndTheLoanClock) {
+    // Result (0 win, 1 draw, 2 defeat), morale, wage, cash, debt, days of debt; then morale,
+    // days of debt and the interest charged.
+    const int tabela[][9] = {
+        {1, 49, 200, 0, 0, 0, 52, 0, 0},        {1, 50, 200, 0, 0, 0, 47, 0, 0},
+        {2, 100, 200, 0, 0, 0, 90, 0, 0},       {2, 0, 200, 0, 0, 0, 0, 0, 0},
+        {0, 98, 200, 0, 0, 0, 100, 0, 0},       {2, 0, 760, 50000, 0, 0, 6, 0, 0},
+        {0, 50, 50, 0, 0, 0, 51, 0, 0},         {0, 5, 200, -50000, 0, 0, 10, 0, 0},
+        {1, 60, 200, 0, 10000, 0, 57, 1, 50},   {1, 60, 200, 0, 199, 5, 57, 6, 0},
+        {1, 60, 200, 0, 10000, 20, 54, 20, 50}, {1, 60, 200, 0, 0, 12, 57, 0, 0}};
+    for (const auto& [rezultat, przed, placa, kasa, dlug, dni, wynik, dni_po, odsetki] : tabela) {
+        klub_testowy(klub(kasa, dlug, dni));
+        ST.placa = placa;
+        const std::string ekran = rozlicz(0, rezultat, przed);
+        EXPECT_TRUE(ma(ekran, "\nmorale " + std::to_string(wynik))) << ekran;
+        EXPECT_EQ(ma(ekran, " Nie stac cie na utrzymanie druzyny, morale"), kasa < 0);
+        EXPECT_EQ(ma(ekran, " Druzyna slyszy o zadluzeniu klubu. Morale"), dni == 20);
+        EXPECT_EQ(ST.dlug, dlug + odsetki);
+        EXPECT_EQ(ST.dni_dlugu, dni_po);
+        if (kasa == 0) {  // going below zero, the upkeep's fraction is cut the other way
+            EXPECT_EQ(ST.kasa, -13826 + 20000 - 1000 - 18 * placa - odsetki);
+        }
+    }
+}
+
+TEST(Rozliczenie, AHomeDefeatRiotsWhenTheDrawBeatsThePolice) {
+    // Fans, forfeit, police, stands, three draws ready and how many are taken; seats, stands.
+    const int zamieszki[][10] = {
+        {2500, 0, 2, 3, 100, 0, 0, 1, 10000, 3}, {2500, 0, 2, 3, 101, 0, 1334, 3, 9667, 3},
+        {2500, 0, 0, 25, 1, 1, 5, 3, 10000, 23}, {2500, 0, 0, 3, 0, 0, 0, 1, 10000, 3},
+        {0, 0, 0, 3, 1, 1, 5, 0, 10000, 3},      {2500, 1, 0, 3, 1, 1, 5, 0, 10000, 3}};
+    for (const auto& [kibice, walkower, policja, budki, l0, l1, l2, losow, miejsca, budki_po] :
+         zamieszki) {
+        klub_testowy();
+        ST.policja = policja;
+        ST.budki = budki;
+        podrzuc({l0, l1, l2});
+        EXPECT_EQ(ma(rozlicz(kibice, 2, 60, walkower), "pseudofani zniszczyli\n"), losow == 3);
+        EXPECT_EQ(ST.pojemnosc, miejsca);
+        EXPECT_EQ(ST.budki, budki_po);
+        EXPECT_EQ(podrzuconych(), 3u - losow);
+    }
+}
+
+TEST(Rozliczenie, OffersAndClosedStandsComeInTheirPlaceAndCashSaturates) {
+    klub_testowy("100000\n10000\n0\n0\n0\nS\n2\n3\n2\n200\n2\n0\n0\n");
+    std::strcpy(ST.sponsorzy[4], "Kruszbud");
+    podrzuc({4, 100, 1, 10});
+    int morale = 60;
+    const std::string ekran = ekran_po([&] { ST.pomeczu(0, 0, 18, &morale, 2, 0, 0); }, {' ', g});
+    const auto sponsor = ekran.find(" Kruszbud oferuje kontrakt");
+    EXPECT_LT(ekran.find("stadionu"), sponsor);
+    EXPECT_LT(sponsor, ekran.find(" Lowca talentow oferuje 2 propozycji"));
+    EXPECT_LT(ekran.find(" Lowca talentow oferuje"), ekran.find("druzyny"));
+    EXPECT_EQ(ST.kasa, 100000 - 13827 - 3600);
+    EXPECT_EQ(ST.kwota_sponsora, 3000 + 10 * 100);
+    // 1000 seats cost 560, the sponsor pays 20000, the scout takes 50000, 1000 fans at five
+    // stands bring 4000; the stands are closed after their upkeep is charged.
+    for (auto [kasa, zostaje] : {std::pair{10000, 5}, {9999, 4}, {7000, 3}, {-5, 0}}) {
+        klub_testowy(std::to_string(kasa + 26560) +
+                     "\n1000\n0\n0\n20000\nS\n2\n5\n2\n200\n0\n50000\n1\n");
+        EXPECT_EQ(ma(rozlicz(1000, 0), " Zamknieto kilka budek"), zostaje < 5);
+        EXPECT_EQ(ST.budki, zostaje);
+        EXPECT_EQ(ST.kasa, kasa - 5 * 2000 - 3600 - 120);
+    }
+    for (auto [kasa, placa, kasa_po] :
+         {std::array{INT_MAX - 1000, 200, INT_MAX - 4600}, {INT_MIN + 1000, INT_MAX, INT_MIN}}) {
+        klub_testowy(klub(kasa));
+        ST.placa = placa;
+        rozlicz(0, 0);
+        EXPECT_EQ(ST.kasa, kasa_po);
+    }
+}
+
+TEST(Stadion, KeysMoveEachItemWithinItsLimitsAndTheCash) {
+    int boisko::*const pola[] = {&boisko::pojemnosc,  &boisko::pojemnosc, &boisko::budki,
+                                 &boisko::policja,    &boisko::placa,     &boisko::placa,
+                                 &boisko::poziom_ceny};
+    // Rows down, value and cash before, the key, value and cash after.
+    const int zmiany[][6] = {{0, 10000, 15000, l, 10000, 15000},
+                             {0, 10000, 15001, l, 10050, 1},
+                             {0, 10050, 1, p, 10000, 7501},
+                             {0, 50, 0, p, 50, 0},
+                             {1, 10000, 50000, l, 10000, 50000},
+                             {2, 0, 50000, l, 0, 50000},
+                             {2, 0, 50001, l, 1, 1},
+                             {2, 1, 50000, p, 0, 75000},
+                             {3, 0, 0, p, 0, 0},
+                             {4, 75, 0, p, 25, 0},
+                             {4, 25, 0, p, 25, 0},
+                             {4, INT_MAX - 10, 0, l, INT_MAX, 0},
+                             {60, 3, 0, l, 3, 0},
+                             {6, 0, 0, p, 0, 0}};
+    for (const auto& [wiersz, przed, kasa, klawisz, po, kasa_po] : zmiany) {
+        klub_testowy(klub(kasa));
+        ST.*pola[std::min(wiersz, 6)] = przed;
+        std::vector<int> klucze;
+        for (int i = 0; i < wiersz; ++i) klucze.insert(klucze.end(), {klawisze::strzalka, d});
+        klucze.push_back(klawisz);
+        EXPECT_TRUE(
+            ma(ekran_po([] { ST.stadion(); }, klucze), " Kasa: " + std::to_string(kasa_po)));
+        EXPECT_EQ(ST.*pola[std::min(wiersz, 6)], po) << wiersz << " " << przed;
+        EXPECT_EQ(ST.kasa, kasa_po) << wiersz << " " << przed;
+    }
+}
+
+TEST(Oferty, AmountsSpanTheTiersRangeAndOnlyUpThenSpaceSigns) {
+    // Sponsor (0) or scout (1), tier, the two draws, the offers, the amount.
+    const int oferty[][6] = {{0, 0, 0, 0, 0, 36000},    {0, 0, 0, 8399, 0, 119990},
+                             {0, 1, 0, 2099, 0, 29990}, {0, 2, 0, 700, 0, 3000},
+                             {1, 2, 2, 0, 3, 2250},     {1, 2, 5, 499, 3, 6741},
+                             {1, 0, 3, 5999, 1, 8999},  {1, 1, 1, 1500, 2, 3000}};
+    for (const auto& [lowca, liga, los1, los2, ile, kwota] : oferty) {
+        klub_testowy();
+        ST.liga = liga;
+        podrzuc({los1, los2});
+        const std::string k = std::to_string(kwota);
+        EXPECT_TRUE(
+            ma(ekran_po([&] { lowca ? ST.nowy_lowca() : ST.nowysponsor(); }, {g}),
+               lowca ? std::to_string(ile) + " propozycji co kolejke za stawke w wysokosci: " + k
+                     : " oferuje kontrakt do konca sezonu w wysokosci: " + k));
+        EXPECT_EQ(lowca ? ST.koszt_lowcy : ST.kwota_sponsora, kwota);
+        EXPECT_EQ(lowca ? ST.propozycje_lowcy : ST.koszt_lowcy, lowca ? ile : 1000);
+    }
+    for (const std::vector<int>& k : {std::vector{g}, {g, d}, {}, {224, g, 'x'}, {d, d, g}}) {
+        klub_testowy("0\n0\n0\n0\n0\nS\n0\n0\n2\n0\n0\n0\n0\n");
+        podrzuc({0, 0});
+        const std::string ekran = ekran_po([] { ST.nowysponsor(); }, k);
+        EXPECT_EQ(ST.kwota_sponsora, k.size() % 2 ? 3000 : 0) << ekran;
+        EXPECT_EQ(ekran.ends_with("\n Gratulacje! Podpisales kontrakt!"), k.size() % 2) << ekran;
+    }
+}
+
+TEST(Bank, TheLoanClockDecidesWhenToRepayAndWhenToBorrowAndAmountsAreCut) {
+    const std::vector<int> tam_i_z_powrotem{p, e, d, e}, dwa_razy{p, d, e, e};
+    // Days of debt, debt, cash, the keys; then debt and cash.
+    const struct {
+        int dni, dlug, kasa;
+        const std::vector<int>& klucze;
+        int dlug_po, kasa_po;
+    } wizyty[] = {{0, 50000, 50000, tam_i_z_powrotem, 60000, 60000},
+                  {9, 50000, 50000, tam_i_z_powrotem, 60000, 60000},
+                  {10, 50000, 50000, tam_i_z_powrotem, 50000, 50000},
+                  {20, 50000, 50000, tam_i_z_powrotem, 40000, 40000},
+                  {12, 25000, 12000, {p, p, p, e}, 13000, 0},
+                  {12, 25000, -500, {p, e}, 25000, -500},
+                  {0, 0, 1000, {l, p, p, l, d, e, e}, 20000, 21000},
+                  {0, 0, INT_MAX - 5000, dwa_razy, 5000, INT_MAX},
+                  {0, INT_MAX - 3000, 0, dwa_razy, INT_MAX, 3000}};
+    for (const auto& [dni, dlug, kasa, klucze, dlug_po, kasa_po] : wizyty) {
+        klub_testowy(klub(kasa, dlug, dni));
+        const std::string ekran = ekran_po([] { ST.bank(); }, klucze);
+        EXPECT_EQ(ST.dlug, dlug_po) << dni << " " << dlug << " " << kasa;
+        EXPECT_EQ(ST.kasa, kasa_po) << dni << " " << dlug << " " << kasa;
+        EXPECT_EQ(ma(ekran, " Dni do splaty " + std::to_string(20 - dni) + "\n."), dni > 0);
+        EXPECT_EQ(ma(ekran, " kolejek ligowych"), dni > 0 && dni < 10);
+    }
+}
+
+TEST(PlikKlubu, SavesNegativeCashAsTwosComplementAndRefusesDamagedFilesUnchanged) {
+    klub_testowy(klub(-100));
+    ASSERT_TRUE(ST.save(plik.c_str()));
+    std::stringstream zapisany;
+    zapisany << std::ifstream(plik).rdbuf();
+    EXPECT_EQ(zapisany.str(), klub(0).replace(0, 1, "4294967196"));
+    const boisko przed = ST;
+    EXPECT_FALSE(ST.save((plik + "/brak/klub.txt").c_str()));
+    // Damaged files: refused with a reason, the club stays as it was.
+    for (auto [co, na] : {std::pair<std::string, std::string>{"Sponsorex", "Abcdefghij0123456789"},
+                          {"Sponsorex", std::string("\0F", 2)},
+                          {"\n2\n3", "\nx\n3"},
+                          {"\n2\n200", "\n3\n200"},
+                          {"\n1000\n1\n", "\n1000\n"}}) {
+        std::string tresc = klub(), blad;
+        std::ofstream(plik) << tresc.replace(tresc.find(co), co.size(), na);
+        EXPECT_FALSE(ST.load(plik.c_str(), &blad)) << tresc;
+        EXPECT_FALSE(blad.empty());
+        EXPECT_EQ(std::memcmp(&ST, &przed, sizeof ST), 0) << blad;
+    }
+    EXPECT_FALSE(ST.load((plik + "/brak").c_str()));
+    EXPECT_FALSE(ST.loadsponsor(plik.c_str()));
+}
