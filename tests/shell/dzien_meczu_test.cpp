@@ -4,163 +4,157 @@
 
 #include <string>
 
-#include "club/boisko.h"
-#include "league/zespoly.h"
-#include "pomoc/gra_testowa.h"
-#include "squad/gracze.h"
+#include "shell/sezon.h"
 #include "swiat.h"
-#include "terminal/konsola.h"
-#include "terminal/skrypt.h"
-#include "wspolne/los.h"
 
 namespace {
-int spacja(const ekran&) {
-    return klawisze::spacja;
-}
-
 int rozegranych(int liga, int druzyna) {
     return DR.zwyciestwa[liga][druzyna] + DR.remisy[liga][druzyna] + DR.porazki[liga][druzyna];
 }
 
-int wszystkich_meczow() {
-    int ile = 0;
-    for (int t = 0; t < zespoly::lig; ++t) {
-        for (int d = 0; d < zespoly::druzyn; ++d) ile += rozegranych(t, d);
-    }
-    return ile;
+// The goals, points and results of a club: scored, conceded, points, won, drawn, lost.
+std::array<int, 6> bilans_druzyny(int liga, int d) {
+    return {DR.strzelone[liga][d],  DR.stracone[liga][d], DR.punkty[liga][d],
+            DR.zwyciestwa[liga][d], DR.remisy[liga][d],   DR.porazki[liga][d]};
 }
 
-void liga_z_klubem(int druzyna) {
-    czysta_gra();
-    prosta_liga(2, druzyna);
-    klub_z_kontraktami();
+// Cash a match day brought beyond the accounts' own " Bilans ogolny".
+int ponad_bilans(const std::string& ekrany, int kasa_przed) {
+    const std::string etykieta = " Bilans ogolny               :";
+    const auto gdzie = ekrany.rfind(etykieta);
+    return ST.kasa - kasa_przed -
+           (gdzie == std::string::npos ? 0 : std::stoi(ekrany.substr(gdzie + etykieta.size())));
 }
 }  // namespace
 
-TEST(DzienMeczu, ALeagueMatchIsBookedFromTheUsersSideAtHomeAndAway) {
-    liga_z_klubem(0);
-    pelny_sklad();
-    skrypt s;
-    s.ustaw_pilota(spacja);
-    // Round 0: slot 0 at home to slot 17; goals 2 and 1, no home bonus.
-    podrzuc({2, 1, 0});
-    nastepnymecz();
-    EXPECT_TRUE(pokazano(s, "                K2_0 vs K2_17"));
-    EXPECT_EQ(DR.zwyciestwa[2][0], 1);
-    EXPECT_EQ(DR.punkty[2][0], 3);
-    EXPECT_EQ(DR.strzelone[2][0], 2);
-    EXPECT_EQ(DR.stracone[2][0], 1);
-    EXPECT_EQ(DR.porazki[2][17], 1);
-    EXPECT_EQ(DR.punkty[2][17], 0);
-    EXPECT_EQ(DR.strzelone[2][17], 1);
-    EXPECT_EQ(DR.stracone[2][17], 2);
+TEST(DzienMeczu, ALeagueMatchIsBookedAndSixPlayersGiveItAway) {
+    prosta_liga(2, 0);
+    sklad();
+    podrzuc({2, 1, 0});  // round 0 at home to slot 17: goals 2 and 1, no home bonus
+    const std::string e = zagraj();
+    EXPECT_LT(e.find("                K2_0 vs K2_17"), e.find(" Mecze 1 kolejki 1 ligi"));
+    EXPECT_EQ(bilans_druzyny(2, 0), (std::array{2, 1, 3, 1, 0, 0}));
+    EXPECT_EQ(bilans_druzyny(2, 17), (std::array{1, 2, 0, 0, 0, 1}));
     EXPECT_EQ(DR.nr_kolejki, 1);
-    // Every other club of every tier played its match of the round too, once.
     for (int t = 0; t < zespoly::lig; ++t) {
         for (int d = 0; d < zespoly::druzyn; ++d) EXPECT_EQ(rozegranych(t, d), 1) << t << " " << d;
     }
-    const std::string ekrany = wszystkie_ekrany(s);
-    const auto liga1 = ekrany.find(" Mecze 1 kolejki 1 ligi");
-    const auto liga3 = ekrany.find(" Mecze 1 kolejki 3 ligi");
-    EXPECT_LT(ekrany.find("K2_0 vs K2_17"), liga1);
-    EXPECT_LT(liga1, ekrany.find(" Mecze 1 kolejki 2 ligi"));
-    EXPECT_NE(liga3, std::string::npos);
-
-    // Round 1 from slot 2's side: away at slot 0, lost 0:2 with the home bonus for slot 0.
-    liga_z_klubem(0);
-    DR.twojadruzyna = 2;
-    DR.nr_kolejki = 1;
-    pelny_sklad();
-    skrypt wyjazd;
-    wyjazd.ustaw_pilota(spacja);
-    podrzuc({0, 1, 1});
-    nastepnymecz();
-    EXPECT_TRUE(pokazano(wyjazd, "                K2_0 vs K2_2"));
-    EXPECT_EQ(DR.porazki[2][2], 1);
-    EXPECT_EQ(DR.stracone[2][2], 2);
-    EXPECT_EQ(DR.zwyciestwa[2][0], 1);
-    EXPECT_EQ(DR.punkty[2][0], 3);
-    EXPECT_EQ(DR.strzelone[2][0], 2);
-    EXPECT_EQ(DR.nr_kolejki, 2);
-}
-
-TEST(DzienMeczu, SixPlayersGiveTheMatchAwayWithoutPlayingIt) {
-    liga_z_klubem(0);
-    pelny_sklad();
+    // Six players: a 0:3 walkover, no fans, nobody's match count moves.
+    prosta_liga(2, 0);
+    sklad();
     for (int i = 6; i < 11; ++i) GR.gra[i] = 0;
-    skrypt s;
-    s.ustaw_pilota(spacja);
-    nastepnymecz();
-    ASSERT_FALSE(s.migawki().empty());
-    const std::string pierwszy = s.migawki().front().tekst();
-    EXPECT_NE(pierwszy.find(" Niestety oddales mecz walkowerem. Wystawiles tylko 6 zawodnikow."),
-              std::string::npos);
-    EXPECT_EQ(pierwszy.find("obr:"), std::string::npos);
-    EXPECT_EQ(pierwszy.find(" vs "), std::string::npos);
-    // No fans come to a walkover, even at home.
-    EXPECT_FALSE(pokazano(s, "Wplywy z biletow"));
-    EXPECT_EQ(DR.porazki[2][0], 1);
-    EXPECT_EQ(DR.stracone[2][0], 3);
-    EXPECT_EQ(DR.strzelone[2][0], 0);
-    EXPECT_EQ(DR.zwyciestwa[2][17], 1);
-    EXPECT_EQ(DR.strzelone[2][17], 3);
-    EXPECT_EQ(DR.punkty[2][17], 3);
-    // The players all rested: nobody's match count moved.
+    const std::string w = zagraj();
+    EXPECT_TRUE(ma(w, " Niestety oddales mecz walkowerem. Wystawiles tylko 6 zawodnikow."));
+    EXPECT_FALSE(ma(w, "Wplywy z biletow"));
+    EXPECT_EQ(bilans_druzyny(2, 0), (std::array{0, 3, 0, 0, 0, 1}));
+    EXPECT_EQ(bilans_druzyny(2, 17), (std::array{3, 0, 3, 1, 0, 0}));
     for (int i = 0; i < 11; ++i) EXPECT_EQ(GR.meczy[i], 50);
 }
 
-TEST(DzienMeczu, TheThirtyFourthRoundEndsTheSeasonInTheSameCall) {
-    liga_z_klubem(5);
-    pelny_sklad();
+TEST(DzienMeczu, TheLastRoundEndsTheSeasonAndACupRoundTakesTwoCalls) {
+    prosta_liga(2, 5);
+    sklad();
     DR.nr_kolejki = 33;
-    skrypt s;
-    s.ustaw_pilota(spacja);
-    nastepnymecz();
+    std::string e = zagraj();
+    EXPECT_LT(e.find(" Mecze 34 kolejki 3 ligi"), e.find("KONIEC SEZONU"));
     EXPECT_EQ(DR.sezon, 1996);
     EXPECT_EQ(DR.nr_kolejki, 0);
     EXPECT_EQ(DR.puchar, 1);
-    EXPECT_EQ(ST.liga, DR.twojaliga);
-    const std::string ekrany = wszystkie_ekrany(s);
-    const auto ostatnia = ekrany.find(" Mecze 34 kolejki 3 ligi");
-    ASSERT_NE(ostatnia, std::string::npos);
-    EXPECT_LT(ostatnia, ekrany.find("KONIEC SEZONU"));
-    EXPECT_EQ(GR.wiek[0], 26);
-}
-
-TEST(DzienMeczu, ACupLegComesFirstInAnEvenRoundOnlyWhileTheUserIsInTheCup) {
-    liga_z_klubem(0);
-    pelny_sklad();
-    skrypt s;
-    s.ustaw_pilota(spacja);
+    // An even round with the user in the cup: the cup leg first, the league match next call.
+    prosta_liga(2, 0);
+    sklad();
     DR.puchar = 1;
     DR.rywal_pucharu = 50;
-    nastepnymecz();
-    EXPECT_TRUE(pokazano(s, " Mecz w pucharze polski"));
-    EXPECT_TRUE(pokazano(s, "               K2_14 vs K2_0"));
+    EXPECT_TRUE(ma(zagraj(), "               K2_14 vs K2_0"));
     EXPECT_EQ(DR.mecz_pucharowy, 1);
     EXPECT_EQ(DR.nr_kolejki, 0);
     EXPECT_EQ(DR.puchar, 2);
-    EXPECT_EQ(wszystkich_meczow(), 0);
-
-    biezacy_ekran() = ekran{};
-    skrypt liga;
-    liga.ustaw_pilota(spacja);
-    nastepnymecz();
-    EXPECT_FALSE(pokazano(liga, "pucharze"));
+    EXPECT_EQ(rozegranych(2, 0), 0);
+    EXPECT_FALSE(ma(zagraj(), "pucharze"));
     EXPECT_EQ(DR.mecz_pucharowy, 0);
     EXPECT_EQ(DR.nr_kolejki, 1);
-    EXPECT_EQ(DR.puchar, 2);
     EXPECT_EQ(rozegranych(2, 0), 1);
+}
 
-    // An odd round, or no cup at all: only the league match.
-    for (auto [kolejka, puchar] : {std::pair{1, 2}, {2, 0}}) {
-        DR.nr_kolejki = kolejka;
-        DR.puchar = puchar;
-        skrypt bez;
-        bez.ustaw_pilota(spacja);
-        nastepnymecz();
-        EXPECT_FALSE(pokazano(bez, "pucharze")) << kolejka;
-        EXPECT_EQ(DR.nr_kolejki, kolejka + 1);
-        EXPECT_EQ(DR.puchar, puchar);
+TEST(Puchar, ALevelSecondTieGoesToPenaltiesAndEveryLegPaysTelevision) {
+    for (const bool wygrane_karne : {true, false}) {
+        prosta_liga(2, 0);
+        sklad(true);
+        DR.puchar = 3;
+        DR.rywal_pucharu = 40;
+        DR.nr_kolejki = 2;
+        int kasa = ST.kasa;
+        podrzuc({0, 2, 0});  // away 0:2, no home bonus for the opponent
+        std::string e = zagraj();
+        EXPECT_TRUE(ma(e, " porazka!"));
+        EXPECT_TRUE(ma(e, " wplywy z przekazu telewizyjnego : 18000"));
+        EXPECT_EQ(ponad_bilans(e, kasa), 18000);
+        EXPECT_EQ(DR.puchar, 4);
+        zagraj();
+        zagraj();
+        ASSERT_EQ(DR.nr_kolejki, 4);
+        // At home 3:1, the gate, one draw per goal for the scorer; penalties 2:2, then the
+        // deciding pair (the opponent's first), the gate and the next opponent.
+        const int rywala = wygrane_karne ? 1 : 4, twoje = wygrane_karne ? 4 : 1;
+        podrzuc({3, 1, 0, 0, 0, 0, 0, 2, 2, rywala, twoje, 0, 0});
+        kasa = ST.kasa;
+        e = zagraj();
+        EXPECT_TRUE(ma(e, "           (3)       :      (3)"));
+        EXPECT_TRUE(
+            ma(e, "      " + std::to_string(twoje) + "     :     " + std::to_string(rywala)));
+        EXPECT_TRUE(ma(e, " 10000 kibicow chcialo kupic bilety"));
+        EXPECT_EQ(ponad_bilans(e, kasa), 4 * 4 * (wygrane_karne ? 4000 : 2000));
+        EXPECT_EQ(DR.puchar, wygrane_karne ? 5 : 0);
+        EXPECT_EQ(DR.nr_kolejki, 4);
+    }
+}
+
+TEST(Puchar, AForfeitedLegStillLeadsOnAndTheFinalPaysTheBonusFirst) {
+    prosta_liga(2, 0);
+    sklad(true);
+    DR.puchar = 1;
+    DR.rywal_pucharu = 50;
+    for (int i = 5; i < gracze::miejsc; ++i) GR.gra[i] = 0;
+    int kasa = ST.kasa;
+    std::string e = zagraj();
+    EXPECT_TRUE(ma(e, "Wystawiles tylko 5 zawodnikow."));
+    EXPECT_EQ(ponad_bilans(e, kasa), 0);
+    EXPECT_EQ(DR.puchar, 2);
+    EXPECT_EQ(DR.dwumecz_stracone, 3);
+    EXPECT_EQ(DR.mecz_pucharowy, 1);
+
+    prosta_liga(2, 0);
+    sklad(true);
+    DR.puchar = 14;
+    DR.rywal_pucharu = 5;
+    DR.nr_kolejki = 26;
+    DR.dwumecz_zdobyte = DR.dwumecz_stracone = 1;
+    podrzuc({2, 0, 0, 0, 0, 0, 0});
+    kasa = ST.kasa;
+    e = zagraj();
+    EXPECT_EQ(ponad_bilans(e, kasa), 5000000 + 14 * 14 * 4000);
+    EXPECT_LT(e.find(" gratyfikacja od PZPN za Puchar: 5000000!"),
+              e.find(" wplywy z przekazu telewizyjnego : 784000"));
+    EXPECT_EQ(DR.puchar, 0);
+}
+
+TEST(KoniecSezonu, TheUserMovesAtEveryBoundaryAndGetsMoraleFromThePlace) {
+    // With no points anywhere the table follows slot order: slot s finishes in place s + 1.
+    const int przypadki[][4] = {{2, 0, 1, 100}, {2, 3, 1, 83},  {2, 4, 2, 77},  {2, 17, 2, 5},
+                                {1, 0, 0, 100}, {1, 3, 0, 83},  {1, 9, 1, 50},  {1, 14, 2, 22},
+                                {1, 17, 2, 5},  {0, 0, 0, 100}, {0, 13, 0, 27}, {0, 14, 1, 22},
+                                {0, 17, 1, 5}};
+    for (const auto& [liga, druzyna, nowa_liga, morale] : przypadki) {
+        prosta_liga(liga, druzyna);
+        dodaj_gracza(3, 50, 5);
+        DR.nr_kolejki = 34;
+        const std::string nazwa = DR.nazwa[liga][druzyna];
+        skrypt s;
+        s.ustaw_pilota([](const ekran&) { return klawisze::spacja; });
+        koniecsezonu();
+        EXPECT_EQ(DR.twojaliga, nowa_liga) << liga << " " << druzyna;
+        EXPECT_EQ(ST.liga, nowa_liga);
+        EXPECT_EQ(DR.nazwa[DR.twojaliga][DR.twojadruzyna], nazwa);
+        EXPECT_EQ(GR.morale, morale) << liga << " " << druzyna;
     }
 }

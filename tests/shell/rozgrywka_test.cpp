@@ -10,57 +10,30 @@
 #include "wspolne/los.h"
 
 namespace {
-using testing::AssertionFailure;
-using testing::AssertionResult;
-using testing::AssertionSuccess;
-
-std::string klub(int liga, int druzyna) {
-    return std::to_string(liga) + "/" + std::to_string(druzyna) + " " + DR.nazwa[liga][druzyna];
-}
-
-AssertionResult tabele_zgodne() {
-    for (int t = 0; t < zespoly::lig; ++t) {
-        long strzelone = 0;
-        long stracone = 0;
-        for (int d = 0; d < zespoly::druzyn; ++d) {
-            const int w = DR.zwyciestwa[t][d];
-            const int r = DR.remisy[t][d];
-            if (w + r + DR.porazki[t][d] != DR.nr_kolejki) {
-                return AssertionFailure() << klub(t, d) << " played a different number of rounds";
-            }
-            if (DR.punkty[t][d] != 3 * w + r) return AssertionFailure() << klub(t, d) << " points";
-            strzelone += DR.strzelone[t][d];
-            stracone += DR.stracone[t][d];
-        }
-        if (strzelone != stracone) return AssertionFailure() << "tier " << t << " goals";
-    }
-    return AssertionSuccess();
-}
-
-AssertionResult kluby_i_puchar_zgodne(const std::string& nazwa) {
+// What is wrong with the leagues and the cup after a match day; empty when nothing is.
+std::string usterki(const std::string& nazwa) {
+    std::string u;
     std::set<std::string> nazwy;
-    for (const auto& liga : DR.nazwa) {
-        for (const auto& n : liga) nazwy.insert(n);
-    }
-    if (nazwy.size() != 54) return AssertionFailure() << nazwy.size() << " distinct names";
-    if (nazwa != DR.nazwa[DR.twojaliga][DR.twojadruzyna]) {
-        return AssertionFailure() << "the user's club became "
-                                  << klub(DR.twojaliga, DR.twojadruzyna);
-    }
-    if (DR.puchar < 0 || DR.puchar > 14) return AssertionFailure() << "cup stage " << DR.puchar;
-    if (DR.puchar > 0 && DR.rywal_pucharu == DR.twojaliga * zespoly::druzyn + DR.twojadruzyna) {
-        return AssertionFailure() << "the user meets itself in the cup";
-    }
-    return AssertionSuccess();
-}
-
-AssertionResult sily_po_sezonie() {
     for (int t = 0; t < zespoly::lig; ++t) {
+        long bilans_bramek = 0;
         for (int d = 0; d < zespoly::druzyn; ++d) {
-            if (DR.sila[t][d] < 5) return AssertionFailure() << klub(t, d) << " " << DR.sila[t][d];
+            const std::string klub = " " + std::to_string(t) + "/" + std::to_string(d);
+            const int w = DR.zwyciestwa[t][d], r = DR.remisy[t][d];
+            if (w + r + DR.porazki[t][d] != DR.nr_kolejki) u += klub + " rounds";
+            if (DR.punkty[t][d] != 3 * w + r) u += klub + " points";
+            if (DR.sila[t][d] < 5) u += klub + " strength";
+            bilans_bramek += DR.strzelone[t][d] - DR.stracone[t][d];
+            nazwy.insert(DR.nazwa[t][d]);
         }
+        if (bilans_bramek != 0) u += " goals of tier " + std::to_string(t);
     }
-    return AssertionSuccess();
+    if (nazwy.size() != 54) u += " names";
+    if (nazwa != DR.nazwa[DR.twojaliga][DR.twojadruzyna]) u += " the user's club changed";
+    if (DR.puchar < 0 || DR.puchar > 14) u += " cup stage";
+    if (DR.puchar > 0 && DR.rywal_pucharu == DR.twojaliga * zespoly::druzyn + DR.twojadruzyna) {
+        u += " the user meets itself in the cup";
+    }
+    return u;
 }
 }  // namespace
 
@@ -78,14 +51,11 @@ TEST(Rozgrywka, TwentySeasonsFromTheShippedDataKeepTheLeaguesAndTheCupConsistent
         const int sezon = DR.sezon;
         pilot.rozegraj_sezon([&] {
             if (testing::Test::HasFailure()) return;
-            EXPECT_TRUE(tabele_zgodne()) << "season " << DR.sezon << " round " << DR.nr_kolejki;
-            EXPECT_TRUE(kluby_i_puchar_zgodne(nazwa)) << "season " << DR.sezon;
+            EXPECT_EQ(usterki(nazwa), "") << DR.sezon << " round " << DR.nr_kolejki;
         });
         ASSERT_FALSE(HasFailure());
         ASSERT_EQ(DR.sezon, sezon + 1);
-        ASSERT_TRUE(sily_po_sezonie()) << "after season " << sezon;
         ligi.insert(DR.twojaliga);
     }
-    // The name check above covered the club's moves between the tiers.
     EXPECT_GT(ligi.size(), 1u);
 }
