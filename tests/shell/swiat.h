@@ -31,34 +31,24 @@ inline void prosta_liga(int liga, int druzyna) {
     ASSERT_TRUE(ST.load(plik.c_str()));
 }
 
-// A player in the next free slot: fitness 20, age 25, 50 matches, selected.
-inline void dodaj_gracza(int pozycja, int umiejetnosci, int bramkostrzelnosc) {
-    const int i = GR.ilegraczy();
-    std::snprintf(GR.imie[i], sizeof GR.imie[i], "Gracz%d", i);
-    GR.pozycja[i] = pozycja;
-    GR.umiejetnosci[i] = umiejetnosci;
-    GR.bramkostrzelnosc[i] = bramkostrzelnosc;
-    GR.sily[i] = 20;
-    GR.wiek[i] = 25;
-    GR.meczy[i] = 50;
-    GR.gra[i] = 1;
-}
-
-// Eleven of ability 60: a goalkeeper, four defenders, four midfielders, two forwards; or,
-// with one forward, a goalkeeper, nine defenders and a forward who scores every chance (each
-// of the user's goals then costs exactly one draw when the scorers are picked).
+// Eleven selected players of ability 60, fitness 20, age 25 and 50 matches: a goalkeeper,
+// four defenders, four midfielders, two forwards; or a forward of ability 80 who scores every
+// chance, a goalkeeper and nine defenders (each of the user's goals then costs exactly one
+// draw when the scorers are picked).
 inline void sklad(bool jeden_strzelec = false) {
-    GR.morale = 60;
-    if (jeden_strzelec) dodaj_gracza(3, 80, 80);
-    dodaj_gracza(0, 60, 0);
-    for (int i = 1; i < 10; ++i) {
-        if (jeden_strzelec) {
-            dodaj_gracza(1, 60, 0);
-        } else {
-            dodaj_gracza(i < 5 ? 1 : i < 9 ? 2 : 3, 60, i < 5 ? 0 : i < 9 ? 8 : 10);
-        }
-    }
-    if (!jeden_strzelec) dodaj_gracza(3, 60, 10);
+    const auto razy = [](int n, const std::string& gracz) {
+        std::string s;
+        for (int i = 0; i < n; ++i) s += gracz;
+        return s;
+    };
+    const std::string plik = testing::TempDir() + "sklad.txt";
+    std::ofstream(plik) << std::string("60 0\n") +
+                               (jeden_strzelec ? "N 80 20 25 50 0 80 3 1\n" : "") +
+                               "B 60 20 25 50 0 0 0 1\n" +
+                               razy(jeden_strzelec ? 9 : 4, "O 60 20 25 50 0 0 1 1\n") +
+                               razy(jeden_strzelec ? 0 : 4, "P 60 20 25 50 0 8 2 1\n") +
+                               razy(jeden_strzelec ? 0 : 2, "N 60 20 25 50 0 10 3 1\n");
+    ASSERT_TRUE(GR.load(plik.c_str()));
 }
 
 // Plays the next match day answering every key with a space; every screen shown, joined.
