@@ -2,6 +2,7 @@
 #include <unistd.h>
 
 #include <climits>
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <sstream>
@@ -21,9 +22,11 @@ const std::string plik = testing::TempDir() + std::to_string(::getpid()) + "klub
 
 // A third-tier club: 10000 seats, a sponsor (20000), a scout (1000 for one offer), two
 // officers, three stands, a wage of 200 ("skromne": no effect on morale), tickets at 6 zl.
-std::string klub(int kasa = 100000, int dlug = 0, int dni = 0) {
-    return std::to_string(kasa) + "\n10000\n" + std::to_string(dlug) + "\n" + std::to_string(dni) +
-           "\n20000\nSponsorex\n2\n3\n2\n200\n2\n1000\n1\n";
+std::string klub(int kasa = 100000, int dlug = 0, int dni = 0, int policja = 2, int budki = 3) {
+    char s[100];
+    std::snprintf(s, sizeof s, "%d\n10000\n%d\n%d\n20000\nSponsorex\n%d\n%d\n2\n200\n2\n1000\n1\n",
+                  kasa, dlug, dni, policja, budki);
+    return s;
 }
 
 void klub_testowy(const std::string& tresc = klub()) {
@@ -82,8 +85,8 @@ TEST(Rozliczenie, EachKindOfMatchPaysOnlyTheItemsThatConcernIt) {
     // Over-demand fills the stadium; a stand serves at most a thousand fans.
     ST.budki = 11;
     const std::string ekran = rozlicz(12000, 0);
-    EXPECT_TRUE(ma(ekran, " 10000 *  6 :60000 zl\n"));
-    EXPECT_TRUE(ma(ekran, " 11 budek hod-dog przynioslo :40000 zysku"));
+    EXPECT_TRUE(ma(ekran, " 10000 *  6 :60000 zl\n") &&
+                ma(ekran, " 11 budek hod-dog przynioslo :40000"));
 }
 
 TEST(Rozliczenie, MoraleFollowsTheResultTheWageTheCashAndTheLoanClock) {
@@ -115,9 +118,7 @@ TEST(Rozliczenie, AHomeDefeatRiotsWhenTheDrawBeatsThePolice) {
         {0, 0, 0, 3, 1, 1, 5, 0, 10000, 3},      {2500, 1, 0, 3, 1, 1, 5, 0, 10000, 3}};
     for (const auto& [kibice, walkower, policja, budki, l0, l1, l2, losow, miejsca, budki_po] :
          zamieszki) {
-        klub_testowy();
-        ST.policja = policja;
-        ST.budki = budki;
+        klub_testowy(klub(100000, 0, 0, policja, budki));
         podrzuc({l0, l1, l2});
         EXPECT_EQ(ma(rozlicz(kibice, 2, 60, walkower), "pseudofani zniszczyli\n"), losow == 3);
         EXPECT_EQ((std::vector{ST.pojemnosc, ST.budki}), (std::vector{miejsca, budki_po}));
@@ -145,13 +146,10 @@ TEST(Rozliczenie, OffersAndClosedStandsComeInTheirPlaceAndCashSaturates) {
         EXPECT_EQ(ma(rozlicz(1000, 0), " Zamknieto kilka budek"), zostaje < 5);
         EXPECT_EQ((std::vector{ST.budki, ST.kasa}), (std::vector{zostaje, kasa - 10000 - 3720}));
     }
-    for (auto [kasa, placa, kasa_po] :
-         {std::array{INT_MAX - 1000, 200, INT_MAX - 4600}, {INT_MIN + 1000, INT_MAX, INT_MIN}}) {
-        klub_testowy(klub(kasa));
-        ST.placa = placa;
-        rozlicz(0, 0);
-        EXPECT_EQ(ST.kasa, kasa_po);
-    }
+    klub_testowy(klub(INT_MIN + 1000));  // the wages of 18 at the highest wage
+    ST.placa = INT_MAX;
+    rozlicz(0, 0);
+    EXPECT_EQ(ST.kasa, INT_MIN);
 }
 
 TEST(Stadion, KeysMoveEachItemWithinItsLimitsAndTheCash) {
