@@ -143,11 +143,11 @@ TEST(EkranSkladu, OrderMarkerExitRulesEmptySquadAndSelling) {
     s.dodaj({enter, prawo, lewo, dol, gora, spacja});
     EXPECT_EQ(GR.pokazsklad(&wybrany[2]), spacja);  // an empty squad: only space leaves
     EXPECT_EQ((std::array{wybrany[0], wybrany[1], wybrany[2]}), (std::array{2, 1, -1}));
-    for (int i = 0; i < 12; ++i) zawodnik(i, "G", i < 2 ? 0 : 2, 40);
-    s.dodaj({spacja, prawo, spacja});  // 12 selected and 2 goalkeepers stay; 11 and 1 leave
+    for (int i = 0; i < 13; ++i) zawodnik(i, "G", i < 2 ? 0 : 2, 40, 25, i != 1);
+    s.dodaj({spacja, prawo, spacja});  // 12 selected with 1 goalkeeper stay; 11 with none leave
     GR.sklad();
-    GR.gra[0] = 1, GR.gra[11] = 0;
-    s.dodaj({spacja, prawo, spacja});  // 11 selected and 2 goalkeepers stay too
+    GR.gra[0] = GR.gra[1] = 1, GR.gra[11] = GR.gra[12] = 0;
+    s.dodaj({spacja, prawo, spacja});  // 11 selected with 2 goalkeepers stay; 10 with 1 leave
     GR.sklad();
     EXPECT_EQ((std::array{GR.gra[0], GR.sprawdzskl(), int(s.pozostalo())}), (std::array{0, 10, 0}));
 }
