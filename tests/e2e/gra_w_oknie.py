@@ -41,6 +41,7 @@ class Podstawa(unittest.TestCase):
         gra = okno.Gra(BINARKA, self.katalog, **opcje)
         self.addCleanup(gra.zamknij)
         gra.czekaj_na(w_menu, "menu")
+        gra.uspokoj()
         return gra
 
     def otworz(self, gra, wpis, tytul):
@@ -82,10 +83,11 @@ class Menu(Podstawa):
         self.otworz(gra, 7, "Zapisac")
         self.wyjdz(gra, [b"t"], 7)
         # Fifty seats more, seen in a larger window and then in the old one again.
-        self.otworz(gra, 5, "Pojemnosc 4000 krzeselek")
+        self.otworz(gra, 5, "S T A D I O N")
+        miejsca = int(gra.wiersz(3).split()[1])
         gra.nacisnij(STRZALKI["lewo"])
         przed = gra.tekst()
-        self.assertIn("Pojemnosc 4050", przed)
+        self.assertIn("Pojemnosc %d krzeselek" % (miejsca + 50), przed)
         for wiersze, kolumny in ((30, 100), (24, 80)):
             gra.rozmiar(wiersze, kolumny)
             gra.uspokoj()
@@ -94,7 +96,7 @@ class Menu(Podstawa):
         self.wyjdz(gra, [b" "], 5)
         self.otworz(gra, 8, "Zaladowac")
         self.wyjdz(gra, [b"t"], 8)
-        self.otworz(gra, 5, "Pojemnosc 4000 krzeselek")
+        self.otworz(gra, 5, "Pojemnosc %d krzeselek" % miejsca)
         self.zakoncz(gra)
 
     def test_colours_and_polish_letter_on_each_kind_of_terminal(self):
