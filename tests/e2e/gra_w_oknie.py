@@ -17,7 +17,7 @@ except ImportError as brak:
     sys.exit(77)
 
 import okno
-from okno import STRZALKI
+from okno import STRZALKI, czytaj
 
 BINARKA = DANE = None
 WPISY = ["NASTEPNY MECZ", "SKLAD", "KUPNO", "SPRZEDARZ", "TABELA", "STADION", "BANK", "ZAPIS",
@@ -32,20 +32,21 @@ def w_menu(gra, wpis=None):
         len(znaczniki) == 1 and wpis in (None, znaczniki[0])
 
 
-class Podstawa(unittest.TestCase):
+class Gra(unittest.TestCase):
     def setUp(self):
         self.katalog = okno.kopia_danych(DANE)
         self.addCleanup(shutil.rmtree, self.katalog, True)
 
-    def start(self, **opcje):
+    def start(self, menu=True, **opcje):
         gra = okno.Gra(BINARKA, self.katalog, **opcje)
         self.addCleanup(gra.zamknij)
-        gra.czekaj_na(w_menu, "menu")
-        gra.uspokoj()
+        if menu:
+            gra.czekaj_na(w_menu, "menu")
+            gra.uspokoj()
         return gra
 
     def otworz(self, gra, wpis, tytul):
-        """Moves the marker down from the first entry and runs the entry."""
+        """From the first entry, runs the given one and checks its screen."""
         gra.nacisnij(STRZALKI["dol"] * wpis)
         self.assertTrue(w_menu(gra, wpis), gra.tekst())
         gra.nacisnij(b" ")
@@ -57,13 +58,11 @@ class Podstawa(unittest.TestCase):
         self.assertTrue(w_menu(gra, wpis), gra.tekst())
         gra.nacisnij(STRZALKI["gora"] * wpis)
 
-    def zakoncz(self, gra, wyslij=lambda g: g.wyslij(b"\x03"), status=130):
-        wyslij(gra)
-        przed, po, kod = okno.ustawienia_tty(gra.czekaj_na_koniec())
+    def zakoncz(self, gra, sygnal=None, status=130):
+        gra.proces.send(b"\x03") if sygnal is None else os.kill(gra.pid_gry(), sygnal)
+        przed, po, kod = gra.koniec()
         self.assertEqual((kod, przed), (status, po), "status albo terminal nie wrocil")
 
-
-class Menu(Podstawa):
     def test_every_entry_and_back_a_whole_round_then_save_change_load(self):
         gra = self.start()
         for wpis, tytul, klawisze in (
@@ -90,45 +89,42 @@ class Menu(Podstawa):
         self.assertIn("Pojemnosc %d krzeselek" % (miejsca + 50), przed)
         for wiersze, kolumny in ((30, 100), (24, 80)):
             gra.rozmiar(wiersze, kolumny)
-            gra.uspokoj()
-            self.assertEqual(gra.tekst().rstrip(), przed.rstrip())
-            self.assertEqual(gra.wiersz(3)[34:], "<-")
+            self.assertEqual((gra.tekst().rstrip(), gra.wiersz(3)[34:]), (przed.rstrip(), "<-"))
         self.wyjdz(gra, [b" "], 5)
         self.otworz(gra, 8, "Zaladowac")
         self.wyjdz(gra, [b"t"], 8)
         self.otworz(gra, 5, "Pojemnosc %d krzeselek" % miejsca)
         self.zakoncz(gra)
 
-    def test_colours_and_polish_letter_on_each_kind_of_terminal(self):
-        for term, jezyk, tytul, slowo in (
-                ("xterm-256color", "C.UTF-8", ("green", "red", False), "si\u0119"),
-                ("xterm", "C", ("green", "red", False), "sie"),
-                ("vt100", "C.UTF-8", ("default", "default", True), "si\u0119")):
-            with self.subTest(term):
-                gra = self.start(term=term, jezyk=jezyk)
-                znak = gra.ekran.buffer[0][0]
-                self.assertEqual((znak.fg, znak.bg, znak.reverse), tytul)
-                self.otworz(gra, 9, "przestaje %s rozwijac" % slowo)
-                self.wyjdz(gra, [b"x"], 9)
-                self.zakoncz(gra)
-
-    def test_moves_and_unchanged_redraws_write_little(self):
+    def test_marker_moves_write_little_and_unchanged_redraws_nothing(self):
         gra = self.start()
         for klawisze, wpis, ruchow in ((STRZALKI["gora"], 9, 1), (STRZALKI["dol"], 0, 1),
-                                       (b"PP", 2, 2), (b"H", 1, 1),
-                                       (b"\r" + STRZALKI["prawo"] + b"x", 1, 0)):
+                                       (b"PP", 2, 2), (b"H", 1, 1), (b"\r" + STRZALKI["prawo"], 1, 0)):
             wyslane = gra.nacisnij(klawisze)
             self.assertTrue(w_menu(gra, wpis), gra.tekst())
             self.assertLessEqual(len(wyslane), 64 * ruchow, wyslane)
         self.zakoncz(gra)
 
+    def test_colours_letters_and_ending_signals_on_each_kind_of_terminal(self):
+        # SIGQUIT takes the crash path: the terminal is restored from inside the handler.
+        for term, jezyk, tytul, wpis, tekst, sygnal, status in (
+                ("xterm-256color", "C.UTF-8", ("green", "red", False), 9, "si\u0119 rozwijac", None, 130),
+                ("xterm", "C", ("green", "red", False), 9, "sie rozwijac", signal.SIGTERM, 143),
+                ("vt100", "C.UTF-8", ("default", "default", True), 6, "B A N K", signal.SIGHUP, 129),
+                ("xterm", "C.UTF-8", ("green", "red", False), 0, "pucharze", signal.SIGQUIT, 131)):
+            with self.subTest(term=term, sygnal=sygnal):
+                gra = self.start(term=term, jezyk=jezyk)
+                znak = gra.ekran.buffer[0][0]
+                self.assertEqual((znak.fg, znak.bg, znak.reverse), tytul)
+                self.otworz(gra, wpis, tekst)
+                self.zakoncz(gra, sygnal, status)
+
     def test_a_market_taller_than_the_window_keeps_the_cursor_in_sight(self):
         # A scout bringing three extra offers: four offer blocks reach screen line 40.
         sciezka = os.path.join(self.katalog, "stadion.txt")
-        with open(sciezka) as f:
-            wiersze = f.read().split()
+        wiersze = czytaj(sciezka).split()[:-1] + ["3"]
         with open(sciezka, "w") as f:
-            f.write("\n".join(wiersze[:-1] + ["3"]) + "\n")
+            f.write("\n".join(wiersze) + "\n")
         gra = self.start()
         self.otworz(gra, 2, "K U P N O")
         gra.nacisnij(b"   ")
@@ -139,42 +135,15 @@ class Menu(Podstawa):
         self.wyjdz(gra, [b" "], 2)
         self.zakoncz(gra)
 
-
-class Sygnaly(Podstawa):
-    def test_each_ending_signal_on_some_screen_restores_the_terminal(self):
-        # SIGQUIT takes the crash path: the terminal is restored from inside the handler.
-        for wpis, tytul, sygnal, status in ((1, "imie", None, 130), (6, "B A N K", "SIGTERM", 143),
-                                            (4, "TABELA", "SIGHUP", 129),
-                                            (0, "pucharze", "SIGQUIT", 131)):
-            with self.subTest(sygnal):
-                gra = self.start()
-                self.otworz(gra, wpis, tytul)
-                if sygnal:
-                    self.zakoncz(gra, lambda g: os.kill(g.pid_gry(), getattr(signal, sygnal)),
-                                 status)
-                else:
-                    self.zakoncz(gra)
-
-
-class MaleOkno(Podstawa):
     def test_small_window_asks_for_more_and_swallows_keys_until_resized(self):
-        gra = okno.Gra(BINARKA, self.katalog, wiersze=20, kolumny=60)
-        self.addCleanup(gra.zamknij)
-        gra.czekaj_na_tekst("Okno jest za male")
+        gra = self.start(menu=False, wiersze=20, kolumny=60)
+        gra.czekaj_na(lambda g: "Okno jest za male" in g.tekst(), "prosba o okno")
         # A key the player could not see the result of is not handed to the game.
         gra.nacisnij(STRZALKI["dol"] + b" ")
-        for wiersze, kolumny in ((24, 79), (24, 80)):
-            gra.rozmiar(wiersze, kolumny)
-            gra.uspokoj()
+        self.assertIn("Okno jest za male", gra.rozmiar(24, 79).decode())
+        gra.rozmiar(24, 80)
         self.assertTrue(w_menu(gra, 0), gra.tekst())
         self.zakoncz(gra)
-
-
-class BezTerminala(Podstawa):
-    def uruchom_bez_tty(self):
-        return subprocess.run([BINARKA], cwd=self.katalog, stdin=subprocess.DEVNULL,
-                              capture_output=True, env=okno.srodowisko(self.katalog),
-                              timeout=okno.LIMIT)
 
     def test_refusals_print_one_polish_line_and_end_with_status_1(self):
         for plik, tresc, slowo in ((None, None, "terminala"), ("stadion.txt", None, "stadion.txt"),
@@ -183,49 +152,39 @@ class BezTerminala(Podstawa):
                 if plik:
                     os.remove(os.path.join(self.katalog, plik))
                 if tresc:
-                    open(os.path.join(self.katalog, plik), "w").write(tresc)
-                wynik = self.uruchom_bez_tty()
+                    with open(os.path.join(self.katalog, plik), "w") as f:
+                        f.write(tresc)
+                wynik = subprocess.run([BINARKA], cwd=self.katalog, stdin=subprocess.DEVNULL,
+                                       capture_output=True, env=okno.srodowisko(self.katalog))
                 self.assertEqual((wynik.returncode, wynik.stdout), (1, b""))
-                bledy = wynik.stderr.decode("ascii")
-                self.assertEqual(bledy.count("\n"), 1, bledy)
-                self.assertIn(slowo, bledy)
-
-    def test_unknown_or_dumb_terminal_refused_and_tty_untouched(self):
+                self.assertEqual(wynik.stderr.decode("ascii").count("\n"), 1, wynik.stderr)
+                self.assertIn(slowo, wynik.stderr.decode())
         for term in ("nieznany-terminal", "dumb"):
-            with self.subTest(term):
-                gra = okno.Gra(BINARKA, self.katalog, term=term)
-                self.addCleanup(gra.zamknij)
-                przed, po, kod = okno.ustawienia_tty(gra.czekaj_na_koniec())
-                self.assertEqual((kod, przed), (1, po))
-                self.assertIn("TERM=" + term, gra.tekst())
+            przed, po, kod = self.start(menu=False, term=term).koniec()
+            self.assertEqual((kod, przed), (1, po))
 
-
-class Zapis(Podstawa):
     def test_a_save_killed_at_any_moment_leaves_a_whole_save(self):
         # Each pass loads the last save, adds or sells fifty seats, flips the first player's
         # place in the line-up and saves, killed at a random moment. The seats and the line-up
         # always change together, so any save read back shows both changes or neither.
-        los = random.Random(1)
-        zapis = os.path.join(self.katalog, "save")
+        los, zapis = random.Random(1), os.path.join(self.katalog, "save")
         for przebieg in range(30):
-            gra = self.start()
+            gra, miejsca = self.start(), 4000
             if os.path.exists(os.path.join(zapis, "stadion.txt")):
                 self.otworz(gra, 8, "Zaladowac")
                 self.wyjdz(gra, [b"t"], 8)
-                miejsca = int(open(os.path.join(zapis, "stadion.txt")).read().split()[1])
-                gra_pierwszego = int(open(os.path.join(zapis, "gracze.txt")).read().split()[10])
-                self.assertEqual((miejsca - 4000) // 50 % 2, 1 - gra_pierwszego, przebieg)
-            else:
-                miejsca = 4000
+                miejsca = int(czytaj(os.path.join(zapis, "stadion.txt")).split()[1])
+                gra_pierwszego = int(czytaj(os.path.join(zapis, "gracze.txt")).split()[10])
+                self.assertEqual((miejsca - 4000) // 50, 1 - gra_pierwszego, przebieg)
             self.otworz(gra, 5, "Pojemnosc %d krzeselek" % miejsca)
             self.wyjdz(gra, [STRZALKI["prawo" if miejsca > 4000 else "lewo"], b" "], 5)
             self.otworz(gra, 1, "imie")
             self.wyjdz(gra, [STRZALKI["prawo"], b" "], 1)
             self.otworz(gra, 7, "Zapisac")
-            gra.wyslij(b"t")
+            gra.proces.send(b"t")
             time.sleep(los.random() * 0.02)
             os.kill(gra.pid_gry(), signal.SIGKILL)
-            gra.czekaj_na_koniec()
+            gra.koniec()
 
 
 if __name__ == "__main__":
