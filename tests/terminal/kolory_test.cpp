@@ -2,60 +2,61 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-// Curses numbers of the console's eight base colours (console: 1 blue, 2 green, 4 red).
-constexpr int czarny = 0, czerwony = 1, zielony = 2, zolty = 3, niebieski = 4, fioletowy = 5,
-              turkusowy = 6, bialy = 7;
-}  // namespace
+#include "terminal/klawiatura.h"
 
-TEST(Kolory, BaseColoursSwapRedAndBlueForEveryForegroundAndBackground) {
-    const int curses[8] = {czarny,   niebieski, zielony, turkusowy,
-                           czerwony, fioletowy, zolty,   bialy};
-    for (int kolorow : {8, 16, 256}) {
-        for (int k = 0; k < 8; ++k) {
-            EXPECT_EQ(wyglad_atrybutu(k, kolorow).znak, curses[k]) << k;
-            EXPECT_EQ(wyglad_atrybutu(k << 4, kolorow).tlo, curses[k]) << k;
-        }
+TEST(Kolory, ConsoleAttributesOnTerminalsWithManyEightAndNoColours) {
+    // Curses numbers red 1 and blue 4; the console the other way round.
+    const int curses[8] = {0, 4, 2, 6, 1, 5, 3, 7};
+    for (int k = 0; k < 8; ++k) {
+        EXPECT_EQ(wyglad_atrybutu(k, 256).znak, curses[k]) << k;
+        EXPECT_EQ(wyglad_atrybutu(k << 4, 8).tlo, curses[k]) << k;
     }
-}
-
-TEST(Kolory, TheGamesAttributesOnSixteenAndMoreColours) {
-    for (int kolorow : {16, 256}) {
-        EXPECT_EQ(wyglad_atrybutu(66, kolorow), (wyglad{zielony, czerwony}));
-        EXPECT_EQ(wyglad_atrybutu(15, kolorow), (wyglad{bialy + 8, czarny}));
-        EXPECT_EQ(wyglad_atrybutu(79, kolorow), (wyglad{bialy + 8, czerwony}));
-        EXPECT_EQ(wyglad_atrybutu(33, kolorow), (wyglad{niebieski, zielony}));
-        EXPECT_EQ(wyglad_atrybutu(9, kolorow), (wyglad{niebieski + 8, czarny}));
-        EXPECT_EQ(wyglad_atrybutu(11, kolorow), (wyglad{turkusowy + 8, czarny}));
-        EXPECT_EQ(wyglad_atrybutu(13, kolorow), (wyglad{fioletowy + 8, czarny}));
-        EXPECT_EQ(wyglad_atrybutu(129, kolorow), (wyglad{niebieski, czarny + 8}));
-        EXPECT_EQ(wyglad_atrybutu(7, kolorow), (wyglad{bialy, czarny}));
-    }
-}
-
-TEST(Kolory, EightColoursBrightenWithBoldAndDropABrightBackground) {
-    EXPECT_EQ(wyglad_atrybutu(15, 8), (wyglad{bialy, czarny, true}));
-    EXPECT_EQ(wyglad_atrybutu(79, 8), (wyglad{bialy, czerwony, true}));
-    EXPECT_EQ(wyglad_atrybutu(129, 8), (wyglad{niebieski, czarny, false}));
-    EXPECT_EQ(wyglad_atrybutu(66, 8), (wyglad{zielony, czerwony, false}));
-}
-
-TEST(Kolory, WithoutColoursOnlyAColouredBackgroundShowsReversed) {
-    for (int atrybut : {7, 15, 9, 13}) EXPECT_EQ(wyglad_atrybutu(atrybut, 0), wyglad{}) << atrybut;
-    for (int atrybut : {66, 79, 33, 129}) EXPECT_TRUE(wyglad_atrybutu(atrybut, 0).odwrocony);
+    struct przypadek {
+        int atrybut, kolorow;
+        wyglad w;
+    };
+    for (auto [atrybut, kolorow, w] : {przypadek{66, 16, {2, 1}},
+                                       {79, 256, {15, 1}},
+                                       {129, 16, {4, 8}},
+                                       {15, 8, {7, 0, true}},
+                                       {129, 8, {4, 0}},
+                                       {66, 8, {2, 1}},
+                                       {15, 0, {}},
+                                       {66, 0, {7, 0, false, true}}})
+        EXPECT_EQ(wyglad_atrybutu(atrybut, kolorow), w) << atrybut << " " << kolorow;
 }
 
 TEST(Kolory, PairsAreHandedOutOnFirstUseReusedAndNeverPastTheLimit) {
     pary_kolorow pary(3);
     bool nowa = false;
-    EXPECT_EQ(pary.para(bialy, czarny, nowa), 1);
-    EXPECT_TRUE(nowa);
-    EXPECT_EQ(pary.para(zielony, czerwony, nowa), 2);
-    EXPECT_TRUE(nowa);
-    EXPECT_EQ(pary.para(bialy, czarny, nowa), 1);
-    EXPECT_FALSE(nowa);
-    // Pair numbers stop below the terminal's count; the default pair stands in.
-    EXPECT_EQ(pary.para(niebieski, zielony, nowa), 0);
-    EXPECT_FALSE(nowa);
-    EXPECT_EQ(pary.para(zielony, czerwony, nowa), 2);
+    std::vector<std::pair<int, bool>> wydane;
+    for (auto [znak, tlo] : {std::pair{7, 0}, {2, 1}, {7, 0}, {4, 2}, {2, 1}}) {
+        int p = pary.para(znak, tlo, nowa);
+        wydane.emplace_back(p, nowa);
+    }
+    EXPECT_EQ(wydane, (std::vector<std::pair<int, bool>>{
+                          {1, true}, {2, true}, {1, false}, {0, false}, {2, false}}));
+}
+
+TEST(Klawiatura, ArrowsEnterAndResizeBecomeConsoleBytesNonAsciiNeverAGameKey) {
+    using n = nacisniecie;
+    using v = std::vector<int>;
+    for (auto [r, bajty] : {std::pair{n::gora, v{224, 72}},
+                            {n::dol, v{224, 80}},
+                            {n::lewo, v{224, 75}},
+                            {n::prawo, v{224, 77}},
+                            {n::enter, v{13}},
+                            {n::cofnij, v{8}},
+                            {n::zmiana_rozmiaru, v{}}})
+        EXPECT_EQ(bajty_konsoli({r}), bajty) << r;
+    for (char32_t z : {U'\r', U'\n'}) EXPECT_EQ(bajty_konsoli({n::znak, z}), v{13});
+    for (char32_t z : {U' ', U't', U'H', U'P', U'\x1b', U'\x7f'})
+        EXPECT_EQ(bajty_konsoli({n::znak, z}), v{static_cast<int>(z)});
+    // U+00E0 would be 224 cut to a byte; U+0148 would be 'H' (72) after dropping a byte.
+    for (char32_t z :
+         {U'\u00e0', U'\u0105', U'\u0148', U'\u0150', U'\u20ac', U'\U0001f600', U'\0'}) {
+        auto b = bajty_konsoli(z ? n{n::znak, z} : n{n::inny_specjalny});
+        ASSERT_EQ(b.size(), 1u);
+        for (int kod : {224, 72, 80, 75, 77, 13, 32, 116}) EXPECT_NE(b[0], kod) << int(z);
+    }
 }
