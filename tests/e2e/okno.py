@@ -151,6 +151,7 @@ class Gra:
                 self.przyjmij(0.001)  # a game blocked writing to a full terminal goes on
         finally:
             os.close(fd)
+        self.chwila = time.monotonic()  # when the answer stood complete
         while self.przyjmij(0.02):
             pass
         return self.surowe[poczatek:]
