@@ -1,47 +1,17 @@
 #!/usr/bin/python3
 """The real binary in a pseudo-terminal: bytes written and time until the screen settles.
 okno_bench.py BINARY DATA_DIR"""
-import fcntl
 import os
-import pty
 import shutil
 import statistics
-import struct
-import subprocess
 import sys
-import termios
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
-import pexpect.fdpexpect  # noqa: E402
 import okno  # noqa: E402
 from okno import STRZALKI  # noqa: E402
 
 POWTORZEN = 20
-
-
-class Gra(okno.Gra):
-    """The binary started straight in a fresh pseudo-terminal, without a shell in between."""
-
-    def __init__(self, binarka, katalog):
-        self.binarka, self.surowe = os.path.realpath(binarka), b""
-        self.ekran = okno.Ekran(80, 24)
-        self.strumien = okno.Strumien(self.ekran)
-        glowny, podrzedny = pty.openpty()
-        fcntl.ioctl(podrzedny, termios.TIOCSWINSZ, struct.pack("HHHH", 24, 80, 0, 0))
-        self.start = time.monotonic()
-        self.gra = subprocess.Popen([self.binarka], cwd=katalog, env=okno.srodowisko(katalog),
-                                    stdin=podrzedny, stdout=podrzedny, stderr=podrzedny,
-                                    start_new_session=True)
-        os.close(podrzedny)
-        self.proces = pexpect.fdpexpect.fdspawn(glowny)
-        self.proces.delaybeforesend = None
-        self.pid = self.gra.pid
-
-    def zamknij(self):
-        self.gra.kill()
-        self.gra.wait()
-        self.proces.close()
 
 
 def zmierz(gra, klawisze):
@@ -56,7 +26,7 @@ def main():
     wyniki = {}
     try:
         for _ in range(POWTORZEN):
-            gra = Gra(binarka, katalog)
+            gra = okno.Gra(binarka, katalog, sterujacy=False)
             bajty = len(gra.uspokoj())
             wyniki.setdefault("start do menu", []).append((bajty, (gra.chwila - gra.start) * 1000))
             # Menu: down, then up again; squad: in, down, up, out; tables there and back.

@@ -1,14 +1,16 @@
 """The game run in a pseudo-terminal, its screen kept by a terminal emulator."""
 import fcntl
 import os
-import re
+import pty
+import resource
 import shutil
 import struct
+import subprocess
 import tempfile
 import termios
 import time
 
-import pexpect
+import pexpect.fdpexpect
 import pyte
 
 LIMIT = 15  # seconds to wait for a screen before the test fails
@@ -55,21 +57,30 @@ def srodowisko(katalog, term="xterm-256color", jezyk="C.UTF-8"):
     return {"PATH": "/usr/bin:/bin", "HOME": katalog, "TERM": term, "LANG": jezyk, "LC_ALL": jezyk}
 
 
+def przejmij_tty():
+    """In the game's process: its terminal becomes its controlling one; no core files."""
+    fcntl.ioctl(0, termios.TIOCSCTTY, 0)
+    resource.setrlimit(resource.RLIMIT_CORE, (0, 0))
+
+
 def czytaj(sciezka):
     with open(sciezka) as f:
         return f.read()
 
 
 class Gra:
-    """bramkowiec started by a shell that prints the tty settings before and after it."""
+    """bramkowiec in a fresh pseudo-terminal that is its controlling terminal."""
 
-    def __init__(self, binarka, katalog, wiersze=24, kolumny=80, **opcje):
-        polecenie = ('ulimit -c 0; trap : INT; echo "PRZED=$(stty -g)"; "$0"; '
-                     'echo "STATUS=$?"; echo "PO=$(stty -g)"')
-        self.binarka, self.pid, self.surowe = os.path.realpath(binarka), None, b""
-        self.proces = pexpect.spawn("/bin/bash", ["--norc", "-c", polecenie, self.binarka],
-                                    cwd=katalog, env=srodowisko(katalog, **opcje),
-                                    dimensions=(wiersze, kolumny))
+    def __init__(self, binarka, katalog, wiersze=24, kolumny=80, sterujacy=True, **opcje):
+        self.surowe, glowny, self.tty = b"", *pty.openpty()
+        self.rozmiar_tty(wiersze, kolumny)
+        self.przed = termios.tcgetattr(self.tty)
+        self.start = time.monotonic()
+        self.gra = subprocess.Popen([os.path.realpath(binarka)], cwd=katalog, env=srodowisko(katalog, **opcje),
+                                    stdin=self.tty, stdout=self.tty, stderr=self.tty,
+                                    start_new_session=True,
+                                    preexec_fn=przejmij_tty if sterujacy else None)
+        self.pid, self.proces = self.gra.pid, pexpect.fdpexpect.fdspawn(glowny)
         self.proces.delaybeforesend = None
         self.ekran = Ekran(kolumny, wiersze)
         self.strumien = Strumien(self.ekran)
@@ -93,11 +104,11 @@ class Gra:
                 raise AssertionError("nie doczekano sie: %s\nekran:\n%s" % (opis, self.tekst()))
 
     def koniec(self):
-        """Reads up to the end of the shell: the tty settings before and after, the status."""
-        self.czekaj_na(lambda g: g.przyjmij(0.2) is None, "koniec gry")
-        wyjscie = self.surowe.decode("utf-8", "replace")
-        return [int(x) if x.isdigit() else x for x in
-                (re.search(r"%s=([0-9a-f:]+)" % n, wyjscie).group(1) for n in ("PRZED", "PO", "STATUS"))]
+        """Waits for the game's end: its status and whether the tty settings came back."""
+        status = self.gra.wait(LIMIT)
+        while self.przyjmij(0.02):
+            pass
+        return status, termios.tcgetattr(self.tty) == self.przed
 
     def wiersz(self, y):
         return self.ekran.display[y].rstrip()
@@ -105,35 +116,26 @@ class Gra:
     def tekst(self):
         return "\n".join(w.rstrip() for w in self.ekran.display)
 
+    def rozmiar_tty(self, wiersze, kolumny):
+        fcntl.ioctl(self.tty, termios.TIOCSWINSZ, struct.pack("HHHH", wiersze, kolumny, 0, 0))
+
     def rozmiar(self, wiersze, kolumny):
         self.ekran.resize(wiersze, kolumny)
-        self.proces.setwinsize(wiersze, kolumny)
+        self.rozmiar_tty(wiersze, kolumny)
         return self.uspokoj()
 
-    def pid_gry(self):
-        """The game process: the shell's child running the binary."""
-        koniec = time.monotonic() + LIMIT
-        while self.pid is None and time.monotonic() < koniec:
-            for p in filter(str.isdigit, os.listdir("/proc")):
-                try:
-                    if czytaj("/proc/%s/stat" % p).rsplit(")", 1)[1].split()[1] == \
-                            str(self.proces.pid) and os.readlink("/proc/%s/exe" % p) == self.binarka:
-                        self.pid = int(p)
-                except (OSError, IndexError):
-                    continue
-        return self.pid
-
     def proc(self, plik):
-        return czytaj("/proc/%d/%s" % (self.pid_gry(), plik))
+        return czytaj("/proc/%d/%s" % (self.pid, plik))
 
-    def czeka(self, fd, przeczytanych):
+    def czeka(self, przeczytanych):
         """The game has read that many bytes, every key sent, and sleeps reading its tty."""
-        if struct.unpack("i", fcntl.ioctl(fd, termios.FIONREAD, b"\0" * 4))[0]:
+        if struct.unpack("i", fcntl.ioctl(self.tty, termios.FIONREAD, b"\0" * 4))[0]:
             return False
         try:
             czyta = self.proc("syscall").split()[:2] == ["0", "0x0"]
             return czyta and self.proc("stat").rsplit(")", 1)[1].split()[0] == "S" and \
-                self.proc("syscall").split()[:2] == ["0", "0x0"] and self.przeczytane() >= przeczytanych
+                self.proc("syscall").split()[:2] == ["0", "0x0"] and \
+                self.przeczytane() >= przeczytanych
         except OSError:
             return True  # the game has ended
 
@@ -143,14 +145,10 @@ class Gra:
     def uspokoj(self, przeczytanych=0):
         """Waits until the game has drawn its answer to every key; returns what it wrote."""
         poczatek, koniec = len(self.surowe), time.monotonic() + LIMIT
-        fd = os.open("/proc/%d/fd/0" % self.pid_gry(), os.O_RDONLY | os.O_NOCTTY | os.O_NONBLOCK)
-        try:
-            while not self.czeka(fd, przeczytanych):
-                if time.monotonic() > koniec:
-                    raise AssertionError("gra nie czeka na klawisz\nekran:\n" + self.tekst())
-                self.przyjmij(0.001)  # a game blocked writing to a full terminal goes on
-        finally:
-            os.close(fd)
+        while not self.czeka(przeczytanych):
+            if time.monotonic() > koniec:
+                raise AssertionError("gra nie czeka na klawisz\nekran:\n" + self.tekst())
+            self.przyjmij(0.001)  # a game blocked writing to a full terminal goes on
         self.chwila = time.monotonic()  # when the answer stood complete
         while self.przyjmij(0.02):
             pass
@@ -163,4 +161,8 @@ class Gra:
         return self.uspokoj(przed + len(bajty))
 
     def zamknij(self):
-        self.proces.terminate(force=True)
+        if self.gra.poll() is None:
+            self.gra.kill()
+            self.gra.wait()
+        self.proces.close()
+        os.close(self.tty)
