@@ -69,39 +69,30 @@ def czytaj(sciezka):
 
 
 class Gra:
-    """bramkowiec in a fresh pseudo-terminal that is its controlling terminal."""
+    """bramkowiec in a fresh pseudo-terminal, by default its controlling terminal."""
 
     def __init__(self, binarka, katalog, wiersze=24, kolumny=80, sterujacy=True, **opcje):
         self.surowe, glowny, self.tty = b"", *pty.openpty()
-        self.rozmiar_tty(wiersze, kolumny)
-        self.przed = termios.tcgetattr(self.tty)
-        self.start = time.monotonic()
-        self.gra = subprocess.Popen([os.path.realpath(binarka)], cwd=katalog, env=srodowisko(katalog, **opcje),
-                                    stdin=self.tty, stdout=self.tty, stderr=self.tty,
-                                    start_new_session=True,
-                                    preexec_fn=przejmij_tty if sterujacy else None)
-        self.pid, self.proces = self.gra.pid, pexpect.fdpexpect.fdspawn(glowny)
-        self.proces.delaybeforesend = None
-        self.ekran = Ekran(kolumny, wiersze)
+        self.ekran, self.start = Ekran(kolumny, wiersze), time.monotonic()
         self.strumien = Strumien(self.ekran)
+        self.rozmiar(wiersze, kolumny)
+        self.przed = termios.tcgetattr(self.tty)
+        self.gra = subprocess.Popen([os.path.realpath(binarka)], cwd=katalog, stdin=self.tty,
+                                    stdout=self.tty, stderr=self.tty, start_new_session=True,
+                                    env=srodowisko(katalog, **opcje),
+                                    preexec_fn=przejmij_tty if sterujacy else None)
+        self.proces = pexpect.fdpexpect.fdspawn(glowny)
+        self.proces.delaybeforesend = None
 
     def przyjmij(self, limit):
-        """Feeds what the game wrote within the limit; False on silence, None at the end."""
+        """Feeds what the game wrote within the limit; False on silence."""
         try:
             dane = self.proces.read_nonblocking(65536, timeout=limit)
-        except pexpect.TIMEOUT:
+        except (pexpect.TIMEOUT, pexpect.EOF):
             return False
-        except pexpect.EOF:
-            return None
         self.surowe += dane
         self.strumien.feed(dane)
         return True
-
-    def czekaj_na(self, warunek, opis):
-        koniec = time.monotonic() + LIMIT
-        while not warunek(self):
-            if time.monotonic() > koniec or self.przyjmij(0.2) is None and not warunek(self):
-                raise AssertionError("nie doczekano sie: %s\nekran:\n%s" % (opis, self.tekst()))
 
     def koniec(self):
         """Waits for the game's end: its status and whether the tty settings came back."""
@@ -116,28 +107,20 @@ class Gra:
     def tekst(self):
         return "\n".join(w.rstrip() for w in self.ekran.display)
 
-    def rozmiar_tty(self, wiersze, kolumny):
-        fcntl.ioctl(self.tty, termios.TIOCSWINSZ, struct.pack("HHHH", wiersze, kolumny, 0, 0))
-
     def rozmiar(self, wiersze, kolumny):
         self.ekran.resize(wiersze, kolumny)
-        self.rozmiar_tty(wiersze, kolumny)
-        return self.uspokoj()
+        fcntl.ioctl(self.tty, termios.TIOCSWINSZ, struct.pack("HHHH", wiersze, kolumny, 0, 0))
 
     def proc(self, plik):
-        return czytaj("/proc/%d/%s" % (self.pid, plik))
+        return czytaj("/proc/%d/%s" % (self.gra.pid, plik))
 
     def czeka(self, przeczytanych):
         """The game has read that many bytes, every key sent, and sleeps reading its tty."""
         if struct.unpack("i", fcntl.ioctl(self.tty, termios.FIONREAD, b"\0" * 4))[0]:
             return False
-        try:
-            czyta = self.proc("syscall").split()[:2] == ["0", "0x0"]
-            return czyta and self.proc("stat").rsplit(")", 1)[1].split()[0] == "S" and \
-                self.proc("syscall").split()[:2] == ["0", "0x0"] and \
-                self.przeczytane() >= przeczytanych
-        except OSError:
-            return True  # the game has ended
+        czyta = self.proc("syscall").startswith("0 0x0 ")
+        return czyta and self.proc("stat").rsplit(")", 1)[1].split()[0] == "S" and \
+            self.proc("syscall").startswith("0 0x0 ") and self.przeczytane() >= przeczytanych
 
     def przeczytane(self):
         return int(self.proc("io").split()[1])
