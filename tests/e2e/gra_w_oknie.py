@@ -59,14 +59,37 @@ class Gra(unittest.TestCase):
         gra.proces.send(b"\x03") if sygnal == signal.SIGINT else os.kill(gra.gra.pid, sygnal)
         self.assertEqual(gra.koniec(), (-sygnal, True), "status albo terminal nie wrocil")
 
-    def test_every_entry_and_back_a_whole_round_then_save_change_load(self):
-        gra = self.start()
+    def test_one_session_through_every_screen_a_round_a_save_and_a_load(self):
+        # A scout bringing three extra offers: the market's four offer blocks reach line 40.
+        sciezka = os.path.join(self.katalog, "stadion.txt")
+        stadion = czytaj(sciezka).split()[:-1] + ["3"]
+        with open(sciezka, "w") as f:
+            f.write("\n".join(stadion) + "\n")
+        gra = self.start(menu=False, wiersze=20, kolumny=60)
+        # Keys the player could not see the result of are not handed to the game.
+        self.assertIn("Okno jest za male", gra.nacisnij(STRZALKI["dol"] + b" ").decode())
+        gra.rozmiar(24, 79)
+        self.assertIn("Okno jest za male", gra.uspokoj().decode())
+        gra.rozmiar(24, 80)
+        gra.uspokoj()
+        # Marker moves write little, unchanged redraws nothing.
+        for klawisze, wpis, ruchow in ((STRZALKI["gora"], 9, 1), (STRZALKI["dol"], 0, 1),
+                                       (b"PP", 2, 2), (b"HH", 0, 2), (b"\r" + STRZALKI["prawo"], 0, 0)):
+            wyslane = gra.nacisnij(klawisze)
+            self.assertTrue(w_menu(gra, wpis), gra.tekst())
+            self.assertLessEqual(len(wyslane), 64 * ruchow, wyslane)
+        self.otworz(gra, 2, "K U P N O")
+        gra.nacisnij(b"   ")
+        # Seventeen rows scrolled away: choice lines 20, 30 and 40 stand on rows 3, 13 and 23.
+        for wiersz in (2, 12, 22):
+            self.assertIn("nastepny (gora/dol)", gra.wiersz(wiersz))
+        self.assertEqual(gra.ekran.cursor.y, 23)
+        self.wyjdz(gra, [b" "], 2)
         for wpis, tytul, klawisze in (
-                (1, "imie       umie", [STRZALKI["dol"], b" "]), (2, "K U P N O", [b" "]),
-                (3, "imie       umie", [b" "]), (4, "TABELA 1 LIGI", [b"x", b"y", b"z"]),
-                (5, "S T A D I O N", [b" "]), (6, "B A N K", [b" "]),
-                (7, "Zapisac gre? (t/n)", [b"n"]), (8, "Zaladowac gre? (t/n)", [b"n"]),
-                (9, "B R A M K O W I E C", [b"x"])):
+                (1, "imie       umie", [STRZALKI["dol"], b" "]), (3, "imie       umie", [b" "]),
+                (4, "TABELA 1 LIGI", [b"x", b"y", b"z"]), (5, "S T A D I O N", [b" "]),
+                (6, "B A N K", [b" "]), (7, "Zapisac gre? (t/n)", [b"n"]),
+                (8, "Zaladowac gre? (t/n)", [b"n"]), (9, "B R A M K O W I E C", [b"x"])):
             self.otworz(gra, wpis, tytul)
             self.wyjdz(gra, klawisze, wpis)
         # The cup leg, then the league match, every key of the match day answered.
@@ -93,15 +116,6 @@ class Gra(unittest.TestCase):
         self.otworz(gra, 5, "Pojemnosc %d krzeselek" % miejsca)
         self.zakoncz(gra)
 
-    def test_marker_moves_write_little_and_unchanged_redraws_nothing(self):
-        gra = self.start()
-        for klawisze, wpis, ruchow in ((STRZALKI["gora"], 9, 1), (STRZALKI["dol"], 0, 1),
-                                       (b"PP", 2, 2), (b"H", 1, 1), (b"\r" + STRZALKI["prawo"], 1, 0)):
-            wyslane = gra.nacisnij(klawisze)
-            self.assertTrue(w_menu(gra, wpis), gra.tekst())
-            self.assertLessEqual(len(wyslane), 64 * ruchow, wyslane)
-        self.zakoncz(gra)
-
     def test_colours_letters_and_ending_signals_on_each_kind_of_terminal(self):
         # SIGQUIT takes the crash path: the terminal is restored from inside the handler.
         for term, jezyk, tytul, wpis, tekst, sygnal in (
@@ -115,35 +129,6 @@ class Gra(unittest.TestCase):
                 self.assertEqual((znak.fg, znak.bg, znak.reverse), tytul)
                 self.otworz(gra, wpis, tekst)
                 self.zakoncz(gra, sygnal)
-
-    def test_a_market_taller_than_the_window_keeps_the_cursor_in_sight(self):
-        # A scout bringing three extra offers: four offer blocks reach screen line 40.
-        sciezka = os.path.join(self.katalog, "stadion.txt")
-        wiersze = czytaj(sciezka).split()[:-1] + ["3"]
-        with open(sciezka, "w") as f:
-            f.write("\n".join(wiersze) + "\n")
-        gra = self.start()
-        self.otworz(gra, 2, "K U P N O")
-        gra.nacisnij(b"   ")
-        # Seventeen rows scrolled away: choice lines 20, 30 and 40 stand on rows 3, 13 and 23.
-        for wiersz in (2, 12, 22):
-            self.assertIn("nastepny (gora/dol)", gra.wiersz(wiersz))
-        self.assertEqual(gra.ekran.cursor.y, 23)
-        self.wyjdz(gra, [b" "], 2)
-        self.zakoncz(gra)
-
-    def test_small_window_asks_for_more_and_swallows_keys_until_resized(self):
-        gra = self.start(menu=False, wiersze=20, kolumny=60)
-        gra.uspokoj()
-        self.assertIn("Okno jest za male", gra.tekst())
-        # A key the player could not see the result of is not handed to the game.
-        gra.nacisnij(STRZALKI["dol"] + b" ")
-        gra.rozmiar(24, 79)
-        self.assertIn("Okno jest za male", gra.uspokoj().decode())
-        gra.rozmiar(24, 80)
-        gra.uspokoj()
-        self.assertTrue(w_menu(gra, 0), gra.tekst())
-        self.zakoncz(gra)
 
     def test_refusals_print_one_polish_line_and_end_with_status_1(self):
         for plik, tresc, slowo in ((None, None, "terminala"), ("stadion.txt", None, "stadion.txt"),
