@@ -30,12 +30,12 @@ def main():
             bajty = len(gra.uspokoj())
             wyniki.setdefault("start do menu", []).append((bajty, (gra.chwila - gra.start) * 1000))
             # Menu: down, then up again; squad: in, down, up, out; tables there and back.
-            for opis, klawisze in (("ruch znacznika w menu", STRZALKI["dol"]),
-                                   (None, STRZALKI["gora"]),
-                                   ("przerysowanie bez zmian", b"x"), (None, STRZALKI["dol"] + b" "),
-                                   ("ruch znacznika w skladzie", STRZALKI["dol"]),
-                                   (None, STRZALKI["gora"] + b" " + STRZALKI["dol"] * 3),
-                                   ("otwarcie tabeli", b" "), (None, b"abc" + STRZALKI["gora"] * 4)):
+            for opis, klawisze in (
+                    ("ruch znacznika w menu", STRZALKI["dol"]), (None, STRZALKI["gora"]),
+                    ("przerysowanie bez zmian", b"x"), (None, STRZALKI["dol"] + b" "),
+                    ("ruch znacznika w skladzie", STRZALKI["dol"]),
+                    (None, STRZALKI["gora"] + b" " + STRZALKI["dol"] * 3),
+                    ("otwarcie tabeli", b" "), (None, b"abc" + STRZALKI["gora"] * 4)):
                 wynik = zmierz(gra, klawisze)
                 if opis:
                     wyniki.setdefault(opis, []).append(wynik)

@@ -73,8 +73,8 @@ class Gra(unittest.TestCase):
         gra.rozmiar(24, 80)
         gra.uspokoj()
         # Marker moves write little, unchanged redraws nothing.
-        for klawisze, wpis, ruchow in ((STRZALKI["gora"], 9, 1), (STRZALKI["dol"], 0, 1),
-                                       (b"PP", 2, 2), (b"HH", 0, 2), (b"\r" + STRZALKI["prawo"], 0, 0)):
+        for klawisze, wpis, ruchow in ((STRZALKI["gora"], 9, 1), (STRZALKI["dol"], 0, 1), (b"PP", 2, 2),
+                                       (b"HH", 0, 2), (b"\r" + STRZALKI["prawo"], 0, 0)):
             wyslane = gra.nacisnij(klawisze)
             self.assertTrue(w_menu(gra, wpis), gra.tekst())
             self.assertLessEqual(len(wyslane), 64 * ruchow, wyslane)
@@ -120,7 +120,8 @@ class Gra(unittest.TestCase):
         # SIGQUIT takes the crash path: the terminal is restored from inside the handler.
         for term, jezyk, tytul, wpis, tekst, sygnal in (
                 ("xterm-256color", "C.UTF-8", ("green", "red", False), 9, "si\u0119 rozwijac",
-                 signal.SIGINT), ("xterm", "C", ("green", "red", False), 9, "sie rozwijac", signal.SIGTERM),
+                 signal.SIGINT),
+                ("xterm", "C", ("green", "red", False), 9, "sie rozwijac", signal.SIGTERM),
                 ("vt100", "C.UTF-8", ("default", "default", True), 6, "B A N K", signal.SIGHUP),
                 ("xterm", "C.UTF-8", ("green", "red", False), 0, "pucharze", signal.SIGQUIT)):
             with self.subTest(term=term, sygnal=sygnal):
