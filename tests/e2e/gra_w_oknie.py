@@ -73,8 +73,9 @@ class Gra(unittest.TestCase):
         gra.rozmiar(24, 80)
         gra.uspokoj()
         # Marker moves write little, unchanged redraws nothing.
-        for klawisze, wpis, ruchow in ((STRZALKI["gora"], 9, 1), (STRZALKI["dol"], 0, 1), (b"PP", 2, 2),
-                                       (b"HH", 0, 2), (b"\r" + STRZALKI["prawo"], 0, 0)):
+        for klawisze, wpis, ruchow in ((STRZALKI["gora"], 9, 1), (STRZALKI["dol"], 0, 1),
+                                       (b"PP", 2, 2), (b"HH", 0, 2),
+                                       (b"\r" + STRZALKI["prawo"], 0, 0)):
             wyslane = gra.nacisnij(klawisze)
             self.assertTrue(w_menu(gra, wpis), gra.tekst())
             self.assertLessEqual(len(wyslane), 64 * ruchow, wyslane)
