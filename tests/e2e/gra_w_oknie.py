@@ -72,10 +72,12 @@ class Gra(unittest.TestCase):
         self.assertIn("Okno jest za male", gra.uspokoj().decode())
         gra.rozmiar(24, 80)
         gra.uspokoj()
-        # Marker moves write little, unchanged redraws nothing.
+        # Marker moves write little, unchanged redraws nothing; no letter acts as an arrow.
         for klawisze, wpis, ruchow in ((STRZALKI["gora"], 9, 1), (STRZALKI["dol"], 0, 1),
                                        (b"PP", 2, 2), (b"HH", 0, 2),
-                                       (b"\r" + STRZALKI["prawo"], 0, 0)):
+                                       (b"\r" + STRZALKI["prawo"], 0, 0),
+                                       # Cut to a byte, U+0148 would be 'H' and U+0150 'P'.
+                                       ("\u0148\u0150".encode(), 0, 0)):
             wyslane = gra.nacisnij(klawisze)
             self.assertTrue(w_menu(gra, wpis), gra.tekst())
             self.assertLessEqual(len(wyslane), 64 * ruchow, wyslane)

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "terminal/klawiatura.h"
-
 // clang-format off
 TEST(Kolory, ConsoleAttributesOnTerminalsWithManyEightAndNoColoursAndPairsUpToTheLimit) {
     // Curses numbers red 1 and blue 4; the console the other way round.
@@ -25,20 +23,4 @@ TEST(Kolory, ConsoleAttributesOnTerminalsWithManyEightAndNoColoursAndPairsUpToTh
                           {1, true}, {2, true}, {1, false}, {0, false}, {2, false}}));
 }
 
-TEST(Klawiatura, ArrowsEnterAndResizeBecomeConsoleBytesNonAsciiNeverAGameKey) {
-    using n = nacisniecie;
-    using v = std::vector<int>;
-    for (auto [r, bajty] : {std::pair{n::gora, v{224, 72}}, {n::dol, v{224, 80}},
-             {n::lewo, v{224, 75}}, {n::prawo, v{224, 77}}, {n::enter, v{13}},
-             {n::zmiana_rozmiaru, v{}}})
-        EXPECT_EQ(bajty_konsoli({r}), bajty) << r;
-    for (char32_t z : {U'\r', U'\n', U' ', U't', U'H', U'\x1b'})
-        EXPECT_EQ(bajty_konsoli({n::znak, z}), v{z == U'\n' ? 13 : static_cast<int>(z)});
-    // U+00E0 would be 224 cut to a byte; U+0148 would be 'H' (72) after dropping a byte.
-    for (char32_t z : {U'\u00e0', U'\u0105', U'\u0148', U'\u20ac', U'\U0001f600', U'\0'}) {
-        auto b = bajty_konsoli(z ? n{n::znak, z} : n{n::inny_specjalny});
-        ASSERT_EQ(b.size(), 1u);
-        for (int kod : {224, 72, 80, 75, 77, 13, 32, 116}) EXPECT_NE(b[0], kod) << int(z);
-    }
-}
 // clang-format on
