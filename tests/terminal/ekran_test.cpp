@@ -4,7 +4,7 @@
 
 #include "terminal/widok.h"
 
-TEST(Ekran, ConsoleRulesForTextAttributesControlsWrapAndGoto) {
+TEST(Ekran, ConsoleRulesForTextAttributesControlsWrapGotoAndScroll) {
     ekran e;
     e.ustaw_atrybut(66);
     e.pisz("AB");
@@ -20,13 +20,10 @@ TEST(Ekran, ConsoleRulesForTextAttributesControlsWrapAndGoto) {
     e.pisz("<--");
     EXPECT_EQ(e.wiersz(3), "              <--");
     EXPECT_EQ(std::pair(e.kursor_x(), e.kursor_y()), std::pair(17, 3));
-}
-
-TEST(Ekran, WritingPastTheLastRowScrolls) {
-    ekran e;
+    // Writing past the last row scrolls.
     for (int i = 0; i < ekran::wysokosc; ++i) e.pisz(std::to_string(i) + "\n");
-    EXPECT_EQ(e.wiersz(0), "1");
-    EXPECT_EQ(e.wiersz(ekran::wysokosc - 2), "299");
+    EXPECT_EQ(std::vector({e.wiersz(0), e.wiersz(ekran::wysokosc - 2)}),
+              (std::vector<std::string>{"1", "299"}));
     EXPECT_EQ(e.kursor_y(), ekran::wysokosc - 1);
 }
 
