@@ -21,8 +21,9 @@ asan: setup
 
 bench: setup
 	@cmake --preset default >/dev/null
-	@cmake --build --preset default --target bench
+	@cmake --build --preset default --target bramkowiec bramkowiec_bench
 	@./build/bench/bramkowiec_bench
+	@/usr/bin/python3 bench/okno_bench.py build/bramkowiec data
 
 clean:
 	rm -rf build build-asan
