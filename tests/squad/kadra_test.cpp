@@ -152,6 +152,19 @@ TEST(EkranSkladu, OrderMarkerExitRulesEmptySquadAndSelling) {
     EXPECT_EQ((std::array{GR.gra[0], GR.sprawdzskl(), int(s.pozostalo())}), (std::array{0, 10, 0}));
 }
 
+TEST(EkranSkladu, MarkerStaysBetweenVisitsAndMovesUpWhenTheListShrinks) {
+    czysta_gra();
+    for (int i = 0; i < 8; ++i) zawodnik(i, "G", 2, 40);
+    skrypt s{dol, dol, dol, dol, dol, dol, dol, enter, enter};
+    int wybrany[] = {-1, -1, -1};
+    GR.pokazsklad(&wybrany[0]);
+    GR.pokazsklad(&wybrany[1]);
+    for (int i = 5; i < 8; ++i) GR.wiek[i] = 0;
+    s.dodaj({enter});
+    GR.pokazsklad(&wybrany[2]);
+    EXPECT_EQ((std::array{wybrany[0], wybrany[1], wybrany[2]}), (std::array{7, 7, 4}));
+}
+
 TEST(Rynek, OffersDrawsNamesCashAndTheTwentiethPlayer) {
     rynek_testowy();
     int kasa = 0;
