@@ -21,8 +21,9 @@ asan: setup
 
 bench: setup
 	@cmake --preset default >/dev/null
-	@cmake --build --preset default --target bench
+	@cmake --build --preset default --target bramkowiec bramkowiec_bench
 	@./build/bench/bramkowiec_bench
+	@/usr/bin/python3 bench/okno_bench.py build/bramkowiec data
 
 # Each loader's fuzz target runs FUZZ_SECONDS, its corpus kept in fuzz-out/ and seeded from the
 # shipped data file it reads; crashes and hangs (over 10 s on one input) land in fuzz-out/ too.

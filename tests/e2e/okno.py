@@ -1,52 +1,46 @@
 """The game run in a pseudo-terminal, its screen kept by a terminal emulator."""
 import fcntl
 import os
-import re
+import pty
+import resource
 import shutil
-import signal
 import struct
+import subprocess
 import tempfile
 import termios
 import time
 
-import pexpect
+import pexpect.fdpexpect
 import pyte
 
 LIMIT = 15  # seconds to wait for a screen before the test fails
+STRZALKI = {"gora": b"\x1bOA", "dol": b"\x1bOB", "prawo": b"\x1bOC", "lewo": b"\x1bOD"}
 
 
 class Ekran(pyte.Screen):
-    """pyte's screen with the xterm commands curses uses that pyte lacks: scroll up and down
-    (CSI n S, CSI n T) and repeat the last character (CSI n b)."""
-
+    """pyte with the xterm commands curses uses that it lacks: scroll (CSI S, T), repeat (CSI b)."""
     ostatni = ""
 
     def draw(self, data):
         super().draw(data)
-        if data:
-            self.ostatni = data[-1]
+        self.ostatni = data[-1:] or self.ostatni
 
     def repeat_character(self, ile=1, *_, **__):
-        if self.ostatni:
-            self.draw(self.ostatni * max(ile, 1))
+        self.draw(self.ostatni * max(ile, 1))
 
-    def _przewin(self, ile, w_gore):
+    def przewin(self, ile, w_gore):
         y, x = self.cursor.y, self.cursor.x
-        gora, dol = self.margins or pyte.screens.Margins(0, self.lines - 1)
+        gora, dol = self.margins or (0, self.lines - 1)
         for _ in range(max(ile, 1)):
-            if w_gore:
-                self.cursor.y = dol
-                self.index()
-            else:
-                self.cursor.y = gora
-                self.reverse_index()
+            self.cursor.y = dol if w_gore else gora
+            self.index() if w_gore else self.reverse_index()
         self.cursor.y, self.cursor.x = y, x
 
     def scroll_up(self, ile=1, *_, **__):
-        self._przewin(ile, True)
+        self.przewin(ile, True)
 
     def scroll_down(self, ile=1, *_, **__):
-        self._przewin(ile, False)
+        self.przewin(ile, False)
 
 
 class Strumien(pyte.ByteStream):
@@ -54,59 +48,58 @@ class Strumien(pyte.ByteStream):
 
 
 def kopia_danych(dane):
-    """A throw-away working directory with the shipped data files."""
     katalog = tempfile.mkdtemp(prefix="bramkowiec-e2e-")
     shutil.copytree(dane, katalog, dirs_exist_ok=True)
     return katalog
 
 
-def srodowisko(katalog, term, jezyk="C.UTF-8"):
+def srodowisko(katalog, term="xterm-256color", jezyk="C.UTF-8"):
     return {"PATH": "/usr/bin:/bin", "HOME": katalog, "TERM": term, "LANG": jezyk, "LC_ALL": jezyk}
 
 
+def przejmij_tty():
+    """In the game's process: its terminal becomes its controlling one; no core files."""
+    fcntl.ioctl(0, termios.TIOCSCTTY, 0)
+    resource.setrlimit(resource.RLIMIT_CORE, (0, 0))
+
+
+def czytaj(sciezka):
+    with open(sciezka) as f:
+        return f.read()
+
+
 class Gra:
-    """bramkowiec started by a shell that prints the tty settings before and after it."""
+    """bramkowiec in a fresh pseudo-terminal, by default its controlling terminal."""
 
-    def __init__(self, binarka, katalog, wiersze=24, kolumny=80, term="xterm-256color",
-                 jezyk="C.UTF-8"):
-        polecenie = ('ulimit -c 0; trap : INT; echo "PRZED=$(stty -g)"; "$0"; '
-                     'echo "STATUS=$?"; echo "PO=$(stty -g)"')
-        self.proces = pexpect.spawn("/bin/bash", ["--norc", "--noprofile", "-c", polecenie, binarka],
-                                    cwd=katalog, env=srodowisko(katalog, term, jezyk),
-                                    dimensions=(wiersze, kolumny))
-        self.ekran = Ekran(kolumny, wiersze)
+    def __init__(self, binarka, katalog, wiersze=24, kolumny=80, sterujacy=True, **opcje):
+        self.surowe, glowny, self.tty = b"", *pty.openpty()
+        self.ekran, self.start = Ekran(kolumny, wiersze), time.monotonic()
         self.strumien = Strumien(self.ekran)
-        self.surowe = b""
-        self.binarka = os.path.realpath(binarka)
+        self.rozmiar(wiersze, kolumny)
+        self.przed = termios.tcgetattr(self.tty)
+        self.gra = subprocess.Popen([os.path.realpath(binarka)], cwd=katalog, stdin=self.tty,
+                                    stdout=self.tty, stderr=self.tty, start_new_session=True,
+                                    env=srodowisko(katalog, **opcje),
+                                    preexec_fn=przejmij_tty if sterujacy else None)
+        self.proces = pexpect.fdpexpect.fdspawn(glowny)
+        self.proces.delaybeforesend = None
 
-    def _przyjmij(self, limit):
+    def przyjmij(self, limit):
+        """Feeds what the game wrote within the limit; False on silence."""
         try:
             dane = self.proces.read_nonblocking(65536, timeout=limit)
-        except pexpect.TIMEOUT:
+        except (pexpect.TIMEOUT, pexpect.EOF):
             return False
-        except pexpect.EOF:
-            return None
         self.surowe += dane
         self.strumien.feed(dane)
         return True
 
-    def czekaj_na(self, warunek, opis):
-        koniec = time.monotonic() + LIMIT
-        while not warunek(self):
-            zostalo = koniec - time.monotonic()
-            if zostalo <= 0 or self._przyjmij(min(zostalo, 0.5)) is None and not warunek(self):
-                raise AssertionError("nie doczekano sie: %s\nekran:\n%s" % (opis, self.tekst()))
-
-    def czekaj_na_tekst(self, tekst):
-        self.czekaj_na(lambda g: tekst in g.tekst(), repr(tekst))
-
-    def czekaj_na_koniec(self):
-        """Reads everything up to the end of the shell; returns its raw output."""
-        koniec = time.monotonic() + LIMIT
-        while time.monotonic() < koniec:
-            if self._przyjmij(0.5) is None:
-                return self.surowe.decode("utf-8", "replace")
-        raise AssertionError("gra sie nie zakonczyla\nekran:\n" + self.tekst())
+    def koniec(self):
+        """Waits for the game's end: its status and whether the tty settings came back."""
+        status = self.gra.wait(LIMIT)
+        while self.przyjmij(0.02):
+            pass
+        return status, termios.tcgetattr(self.tty) == self.przed
 
     def wiersz(self, y):
         return self.ekran.display[y].rstrip()
@@ -114,65 +107,45 @@ class Gra:
     def tekst(self):
         return "\n".join(w.rstrip() for w in self.ekran.display)
 
-    def wyslij(self, bajty):
-        self.proces.send(bajty)
-
     def rozmiar(self, wiersze, kolumny):
         self.ekran.resize(wiersze, kolumny)
-        self.proces.setwinsize(wiersze, kolumny)
+        fcntl.ioctl(self.tty, termios.TIOCSWINSZ, struct.pack("HHHH", wiersze, kolumny, 0, 0))
 
-    def pid_gry(self):
-        """The game process: the shell's child running the binary."""
-        def pid():
-            for nazwa in os.listdir("/proc"):
-                if not nazwa.isdigit():
-                    continue
-                try:
-                    with open("/proc/%s/stat" % nazwa) as f:
-                        pola = f.read().rsplit(")", 1)[1].split()
-                    if int(pola[1]) == self.proces.pid and \
-                            os.path.realpath("/proc/%s/exe" % nazwa) == self.binarka:
-                        return int(nazwa)
-                except (OSError, IndexError, ValueError):
-                    continue
-            return None
-        koniec = time.monotonic() + LIMIT
-        while time.monotonic() < koniec:
-            p = pid()
-            if p is not None:
-                return p
-            time.sleep(0.05)
-        raise AssertionError("nie znaleziono procesu gry")
+    def proc(self, plik):
+        return czytaj("/proc/%d/%s" % (self.gra.pid, plik))
 
-    def czekaj_az_przeczyta(self):
-        """Waits until the game has read every key sent so far (its tty's input is empty)."""
-        fd = os.open("/proc/%d/fd/0" % self.pid_gry(), os.O_RDONLY | os.O_NOCTTY | os.O_NONBLOCK)
-        try:
-            def czeka():
-                return struct.unpack("i", fcntl.ioctl(fd, termios.FIONREAD, b"\0" * 4))[0]
-            koniec = time.monotonic() + LIMIT
-            while czeka() > 0:
-                if time.monotonic() > koniec:
-                    raise AssertionError("gra nie czyta klawiszy")
-                time.sleep(0.01)
-        finally:
-            os.close(fd)
+    def czeka(self, przeczytanych):
+        """The game has read that many bytes, every key sent, and sleeps reading its tty."""
+        if struct.unpack("i", fcntl.ioctl(self.tty, termios.FIONREAD, b"\0" * 4))[0]:
+            return False
+        czyta = self.proc("syscall").startswith("0 0x0 ")
+        return czyta and self.proc("stat").rsplit(")", 1)[1].split()[0] == "S" and \
+            self.proc("syscall").startswith("0 0x0 ") and self.przeczytane() >= przeczytanych
 
-    def zabij(self, sygnal):
-        os.kill(self.pid_gry(), sygnal)
+    def przeczytane(self):
+        return int(self.proc("io").split()[1])
+
+    def uspokoj(self, przeczytanych=0):
+        """Waits until the game has drawn its answer to every key; returns what it wrote."""
+        poczatek, koniec = len(self.surowe), time.monotonic() + LIMIT
+        while not self.czeka(przeczytanych):
+            if time.monotonic() > koniec:
+                raise AssertionError("gra nie czeka na klawisz\nekran:\n" + self.tekst())
+            self.przyjmij(0.001)  # a game blocked writing to a full terminal goes on
+        self.chwila = time.monotonic()  # when the answer stood complete
+        while self.przyjmij(0.02):
+            pass
+        return self.surowe[poczatek:]
+
+    def nacisnij(self, bajty):
+        """Sends the keys and returns what the game wrote in answer."""
+        przed = self.przeczytane()
+        self.proces.send(bajty)
+        return self.uspokoj(przed + len(bajty))
 
     def zamknij(self):
-        if self.proces.isalive():
-            self.proces.terminate(force=True)
-
-
-def ustawienia_tty(wyjscie):
-    """The tty settings the shell printed before and after the game, and the game's status."""
-    przed = re.search(r"PRZED=([0-9a-f:]+)", wyjscie)
-    po = re.search(r"PO=([0-9a-f:]+)", wyjscie)
-    status = re.search(r"STATUS=(\d+)", wyjscie)
-    return (przed and przed.group(1), po and po.group(1), status and int(status.group(1)))
-
-
-SYGNALY = {"SIGINT": signal.SIGINT, "SIGTERM": signal.SIGTERM, "SIGHUP": signal.SIGHUP,
-           "SIGQUIT": signal.SIGQUIT}
+        if self.gra.poll() is None:
+            self.gra.kill()
+            self.gra.wait()
+        self.proces.close()
+        os.close(self.tty)

@@ -2,70 +2,39 @@
 
 #include <gtest/gtest.h>
 
-TEST(Ekran, TextGoesAtTheCursorWithTheAttributeInForce) {
+#include "terminal/widok.h"
+
+TEST(Ekran, ConsoleRulesForTextAttributesControlsWrapGotoAndScroll) {
     ekran e;
     e.ustaw_atrybut(66);
     e.pisz("AB");
     e.ustaw_atrybut(15);
-    e.pisz("C");
-    EXPECT_EQ(e.wiersz(0), "ABC");
-    EXPECT_EQ(e.pole(0, 0).atrybut, 66);
-    EXPECT_EQ(e.pole(2, 0).atrybut, 15);
-    EXPECT_EQ(e.kursor_x(), 3);
-}
-
-TEST(Ekran, NewlineCarriageReturnAndTab) {
-    ekran e;
-    e.pisz("abc\ndef\rX\tY");
-    EXPECT_EQ(e.wiersz(0), "abc");
-    EXPECT_EQ(e.wiersz(1), "X       Y");
-    EXPECT_EQ(e.kursor_x(), 9);
-    e.pisz("\n\r");
-    EXPECT_EQ(e.kursor_y(), 2);
-    EXPECT_EQ(e.kursor_x(), 0);
-}
-
-TEST(Ekran, Column80WrapsAtOnceSoANewlineAfterItLeavesAnEmptyRow) {
-    ekran e;
-    e.pisz(std::string(80, 'x'));
-    EXPECT_EQ(e.kursor_y(), 1);
-    EXPECT_EQ(e.kursor_x(), 0);
-    e.pisz("\nz");
-    EXPECT_EQ(e.wiersz(1), "");
-    EXPECT_EQ(e.wiersz(2), "z");
-}
-
-TEST(Ekran, WritingPastTheLastRowScrolls) {
-    ekran e;
+    e.pisz("C\nabc\rX\tY\n" + std::string(80, 'x') + "\nz");
+    // Column 80 wraps at once, so the newline after it leaves an empty row.
+    EXPECT_EQ(e.tekst(), "ABC\nX       Y\n" + std::string(80, 'x') + "\n\nz");
+    EXPECT_EQ(std::vector({e.pole(1, 0).atrybut, e.pole(2, 0).atrybut, e.pole(3, 0).atrybut}),
+              (std::vector<std::uint8_t>{66, 15, 7}));
+    e.wyczysc();
+    EXPECT_EQ(e.tekst(), "");
+    for (auto [x, y] : {std::pair{14, 3}, {80, 3}, {-1, 0}, {0, ekran::wysokosc}}) e.idz(x, y);
+    e.pisz("<--");
+    EXPECT_EQ(e.wiersz(3), "              <--");
+    EXPECT_EQ(std::pair(e.kursor_x(), e.kursor_y()), std::pair(17, 3));
+    // Writing past the last row scrolls.
     for (int i = 0; i < ekran::wysokosc; ++i) e.pisz(std::to_string(i) + "\n");
-    EXPECT_EQ(e.wiersz(0), "1");
-    EXPECT_EQ(e.wiersz(ekran::wysokosc - 2), "299");
-    EXPECT_EQ(e.wiersz(ekran::wysokosc - 1), "");
+    EXPECT_EQ(std::vector({e.wiersz(0), e.wiersz(ekran::wysokosc - 2)}),
+              (std::vector<std::string>{"1", "299"}));
     EXPECT_EQ(e.kursor_y(), ekran::wysokosc - 1);
 }
 
-TEST(Ekran, ClearBlanksAndHomesGotoOutsideIsIgnored) {
+TEST(Ekran, Utf8IsOneCellPerCharacterBadBytesQuestionMarksPlainStandIns) {
     ekran e;
-    e.pisz("tekst");
-    e.wyczysc();
-    EXPECT_EQ(e.tekst(), "");
-    EXPECT_EQ(e.kursor_x(), 0);
-    e.idz(14, 3);
-    e.idz(80, 3);
-    e.idz(-1, 0);
-    e.idz(0, ekran::wysokosc);
-    EXPECT_EQ(e.kursor_x(), 14);
-    EXPECT_EQ(e.kursor_y(), 3);
-    e.pisz("<--");
-    EXPECT_EQ(e.wiersz(3), "              <--");
-}
-
-TEST(Ekran, Utf8IsOneCellPerCharacterAndBadBytesShowAsQuestionMarks) {
-    ekran e;
-    e.pisz("si\xc4\x99 x");
+    e.pisz("si\xc4\x99 x\n\xff\xc4");
     EXPECT_EQ(e.pole(2, 0).znak, U'\u0119');
-    EXPECT_EQ(e.pole(4, 0).znak, U'x');
     EXPECT_EQ(e.wiersz(0), "si\xc4\x99 x");
-    e.pisz("\n\xff\xc4");
     EXPECT_EQ(e.wiersz(1), "??");
+    std::string zamienione;
+    for (char32_t z : {U'\u0119', U'\u0142', U'\u017b', U'\u00f3', U'x', U'\u20ac', U'\u00e0'})
+        zamienione += zamiennik_ascii(z);
+    EXPECT_EQ(zamienione, "elZox??");
 }

@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "club/boisko.h"
 #include "league/zespoly.h"
@@ -17,93 +20,64 @@ namespace fs = std::filesystem;
 namespace {
 const char* const pliki[] = {"druzyny-1995.txt", "gracze.txt", "rynek.txt", "stadion.txt",
                              "sponsorzy.txt"};
+constexpr int brak = -2, ostatni = -1, wszystkie = 1 << 30;
 
-// A fresh working directory for the start-up; the old one comes back at the end.
-class Start : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        czysta_gra();
-        poprzedni_ = fs::current_path();
-        katalog_ = fs::temp_directory_path() / ("bramkowiec-start-" + std::to_string(getpid()));
-        fs::remove_all(katalog_);
-        fs::create_directories(katalog_);
-        fs::current_path(katalog_);
-    }
-    void TearDown() override {
-        fs::current_path(poprzedni_);
-        fs::remove_all(katalog_);
-    }
-    static void skopiuj(const char* plik) { fs::copy_file(dane(plik), plik); }
-    static void skopiuj_wszystkie() {
-        for (const char* p : pliki) skopiuj(p);
-    }
-    // Marks the game so a refused start-up can be seen to have left it alone.
-    static void oznacz() {
-        DR.sezon = -7;
-        GR.morale = -3;
-        GR.oferty = 5;
-        ST.kasa = -5;
-    }
-    static void oznaczona() {
-        EXPECT_EQ(DR.sezon, -7);
-        EXPECT_EQ(GR.morale, -3);
-        EXPECT_EQ(GR.oferty, 5);
-        EXPECT_EQ(ST.kasa, -5);
-        EXPECT_EQ(DR.nazwa[0][0][0], '\0');
-        EXPECT_EQ(GR.imie[0][0], '\0');
-        EXPECT_EQ(ST.sponsorzy[0][0], '\0');
-    }
-
-    fs::path poprzedni_;
-    fs::path katalog_;
+// One damaged start-up file: missing, cut after `zostaw` words, or word `slowo` replaced.
+struct usterka {
+    int plik, zostaw, slowo = 0;
+    std::string nowe;
 };
+
+std::vector<usterka> usterki() {
+    const std::string n(40, 'N');  // longer than any name may be
+    std::vector<usterka> u{{0, wszystkie, 0, "x"},  {0, wszystkie, 2, "3"},   // tier
+                           {0, wszystkie, 3, "18"}, {0, wszystkie, 3, "-1"},  // slot
+                           {0, wszystkie, 4, "15"}, {0, wszystkie, 9, n},     // cup stage, name
+                           {1, wszystkie, 0, "x"},  {1, wszystkie, 2, n},
+                           {1, wszystkie, 9, "4"},  {2, wszystkie, 0, n},  // position
+                           {3, wszystkie, 0, "x"},  {3, wszystkie, 5, n},
+                           {3, wszystkie, 8, "3"},  {4, wszystkie, 0, n}};  // tier
+    for (int p = 0; p < 5; ++p)
+        for (int zostaw : {brak, 0, 1, 3, 12, ostatni}) u.push_back({p, zostaw, 0, ""});
+    return u;
+}
 }  // namespace
 
-TEST_F(Start, TheShippedFilesLoadAndTheRoundsOffersStartAtZero) {
-    skopiuj_wszystkie();
-    GR.oferty = 5;
-    std::string blad;
-    ASSERT_TRUE(wczytaj_gre(&blad)) << blad;
-    EXPECT_EQ(GR.oferty, 0);
-    EXPECT_NE(DR.nazwa[DR.twojaliga][DR.twojadruzyna][0], '\0');
-    EXPECT_GT(GR.ilegraczy(), 0);
-    EXPECT_NE(GR.rynek[gracze::nazw_rynku - 1][0], '\0');
-    EXPECT_NE(ST.sponsorzy[boisko::nazw_sponsorow - 1][0], '\0');
-}
-
-TEST_F(Start, EachMissingFileIsNamedAndNothingIsHalfLoaded) {
-    for (const char* brakujacy : pliki) {
-        SCOPED_TRACE(brakujacy);
-        for (const char* p : pliki) fs::remove(p);
-        for (const char* p : pliki)
-            if (std::string(p) != brakujacy) skopiuj(p);
-        oznacz();
+TEST(Start, EveryDamagedFileIsNamedInPolishAndLeavesTheGameAsItWas) {
+    const fs::path poprzedni = fs::current_path();
+    const fs::path katalog =
+        fs::temp_directory_path() / ("bramkowiec-start-" + std::to_string(getpid()));
+    fs::create_directories(katalog);
+    fs::current_path(katalog);
+    for (const usterka& u : usterki()) {
+        const char* nazwa = pliki[u.plik];
+        SCOPED_TRACE(std::string(nazwa) + " " + std::to_string(u.zostaw) + " " + u.nowe);
+        for (const char* p : pliki) fs::copy_file(dane(p), p, fs::copy_options::overwrite_existing);
+        std::ifstream wejscie(nazwa);
+        std::vector<std::string> s;
+        for (std::string w; wejscie >> w;) s.push_back(w);
+        s.resize(std::min<std::size_t>(s.size(), u.zostaw == ostatni ? s.size() - 1 : u.zostaw));
+        if (!u.nowe.empty()) s[u.slowo] = u.nowe;
+        std::ofstream f(nazwa, std::ios::trunc);
+        for (const auto& w : s) f << w << '\n';
+        f.close();
+        if (u.zostaw == brak) fs::remove(nazwa);
+        gra_z_danych();
+        DR.sezon = 1234;  // marks that the shipped files would overwrite
+        GR.morale = ST.kasa = -3;
+        const zespoly dr = DR;
+        const gracze gr = GR;
+        const boisko st = ST;
         std::string blad;
         EXPECT_FALSE(wczytaj_gre(&blad));
-        EXPECT_NE(blad.find(brakujacy), std::string::npos) << blad;
-        oznaczona();
+        EXPECT_NE(blad.find(nazwa), std::string::npos) << blad;
+        EXPECT_TRUE(
+            std::all_of(blad.begin(), blad.end(), [](char z) { return z >= ' ' && z < 127; }));
+        EXPECT_EQ(std::memcmp(&DR, &dr, sizeof DR) | std::memcmp(&GR, &gr, sizeof GR) |
+                      std::memcmp(&ST, &st, sizeof ST),
+                  0);
+        EXPECT_FALSE(wczytaj_gre(nullptr));
     }
-}
-
-TEST_F(Start, ADamagedFileIsNamedEvenWhenTheOthersAreFine) {
-    for (const char* zepsuty : pliki) {
-        SCOPED_TRACE(zepsuty);
-        for (const char* p : pliki) fs::remove(p);
-        skopiuj_wszystkie();
-        // Cut to its first half: the file ends early.
-        auto rozmiar = fs::file_size(zepsuty);
-        fs::resize_file(zepsuty, rozmiar / 2);
-        oznacz();
-        std::string blad;
-        EXPECT_FALSE(wczytaj_gre(&blad));
-        EXPECT_NE(blad.find(zepsuty), std::string::npos) << blad;
-        oznaczona();
-    }
-}
-
-TEST_F(Start, AnEmptyDirectoryIsRefusedAtTheFirstFileWithoutAMessageWhenNoneIsWanted) {
-    std::string blad;
-    EXPECT_FALSE(wczytaj_gre(&blad));
-    EXPECT_NE(blad.find("druzyny-1995.txt"), std::string::npos) << blad;
-    EXPECT_FALSE(wczytaj_gre(nullptr));
+    fs::current_path(poprzedni);
+    fs::remove_all(katalog);
 }

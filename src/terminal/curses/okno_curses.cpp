@@ -76,6 +76,9 @@ okno_curses::okno_curses() {
     set_escdelay(25);
     curs_set(1);
     if (has_colors() && start_color() == OK) {
+        // Curses ends every update back in pair 0; with the console's plain grey on black as
+        // pair 0, blank cells need no colour change of their own (a marker move: ~47 bytes).
+        assume_default_colors(COLOR_WHITE, COLOR_BLACK);
         kolorow_ = COLORS;
         pary_ = pary_kolorow(COLOR_PAIRS);
     }
@@ -182,7 +185,8 @@ const okno_curses::wyglad_komorki& okno_curses::wyglad_bajtu(int atrybut) {
         if (g.odwrocony) w.atrybuty |= A_REVERSE;
         if (kolorow_ >= 8) {
             bool nowa = false;
-            int para = pary_.para(g.znak, g.tlo, nowa);
+            const bool zwykla = g.znak == COLOR_WHITE && g.tlo == COLOR_BLACK;
+            int para = zwykla ? 0 : pary_.para(g.znak, g.tlo, nowa);
             if (nowa)
                 init_pair(static_cast<short>(para), static_cast<short>(g.znak),
                           static_cast<short>(g.tlo));

@@ -1,0 +1,71 @@
+#include "shell/menu.h"
+
+#include <gtest/gtest.h>
+
+#include "league/zespoly.h"
+#include "pomoc/gra_testowa.h"
+#include "terminal/skrypt.h"
+
+namespace {
+// The marker's screen row (1-based) on the last snapshot, 0 when it is not beside an entry.
+int wiersz_znacznika(const skrypt& s) {
+    const migawka& m = s.migawki().back();
+    for (int w = 3; w < 13; ++w) {
+        if (m.wiersze[w].size() >= 17 && m.wiersze[w].compare(14, 3, "<--") == 0) return w + 1;
+    }
+    return 0;
+}
+
+// One menu pass per scripted key, then one more pass to see the result.
+void przejdz(skrypt& s, int przebiegow) {
+    for (int i = 0; i < przebiegow; ++i) menu_raz();
+    s.dodaj({0});
+    menu_raz();
+}
+}  // namespace
+
+TEST(Menu, FirstScreenTitleRoundAndMarkerBesideTheNextMatch) {
+    gra_z_danych();
+    menu_od_poczatku();
+    skrypt s{0};
+    menu_raz();
+    const migawka& m = s.migawki()[0];
+    EXPECT_EQ(m.wiersze[0], DR.nazwa[DR.twojaliga][DR.twojadruzyna]);
+    EXPECT_EQ(m.atrybut(0, 0), 66);
+    EXPECT_EQ(m.wiersze[1], "SEZON: 1995/1996 KOLEJKA LIGOWA: 1");
+    EXPECT_EQ(m.wiersze[3], "NASTEPNY MECZ <--");
+    EXPECT_EQ(m.wiersze[12], "INFO");
+    EXPECT_EQ(m.wiersze[14], "Nastepne mecze:");
+}
+
+TEST(Menu, ArrowsWrapBothWaysCapitalsActAsArrowsOtherKeysOnlyRedraw) {
+    gra_z_danych();
+    struct przypadek {
+        std::initializer_list<int> klawisze;
+        int wiersz;
+    };
+    for (const przypadek& p : {przypadek{{224, 72}, 13},
+                               {{224, 72, 224, 80}, 4},
+                               {{'H', 'P', 'P'}, 5},
+                               {{'P', 13, 224, 77, 'x', 255}, 5},
+                               {{80, 80, 80, 80, 80, 80, 80, 80, 80, 80}, 4}}) {
+        menu_od_poczatku();
+        skrypt s(p.klawisze);
+        przejdz(s, static_cast<int>(p.klawisze.size()));
+        EXPECT_EQ(wiersz_znacznika(s), p.wiersz);
+    }
+}
+
+TEST(Menu, TablesShowTheThreeTiersEachWaitingForItsKey) {
+    gra_z_danych();
+    menu_od_poczatku();
+    skrypt s{'P', 'P', 'P', 'P', 'K', 0, 0, 0};
+    przejdz(s, 5);
+    ASSERT_EQ(s.migawki().size(), 9u);
+    for (int liga = 0; liga < 3; ++liga) {
+        EXPECT_EQ(
+            s.migawki()[5 + liga].wiersze[0].rfind("    TABELA " + std::to_string(liga + 1), 0),
+            0u);
+    }
+    EXPECT_EQ(wiersz_znacznika(s), 8);
+}
