@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <climits>
@@ -143,7 +144,9 @@ TEST(PlikDruzyn, RoundTripKeepsEveryFieldAndDamagedFilesChangeNothing) {
     DR.nr_kolejki = 12, DR.puchar = 4, DR.rywal_pucharu = 30, DR.mecz_pucharowy = 1;
     DR.dwumecz_zdobyte = 2, DR.dwumecz_stracone = 3;
     DR.zaksieguj(0, 0, 1, 5, 0);
-    const std::string sciezka = ::testing::TempDir() + "liga_zapis.txt", zly = sciezka + ".zly";
+    const std::string sciezka =
+                          ::testing::TempDir() + std::to_string(::getpid()) + "liga_zapis.txt",
+                      zly = sciezka + ".zly";
     ASSERT_TRUE(DR.save(sciezka.c_str()) && !DR.save("/nie/ma/takiego/katalogu/druzyny.txt"));
     EXPECT_EQ(tresc(sciezka).rfind("0 12 0 0\n4 30 1 2 3\nL0K0 20 20 1 0 0 5 0\n", 0), 0u);
     const zespoly zapamietany = DR;
