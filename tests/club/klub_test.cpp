@@ -35,9 +35,7 @@ void klub_testowy(const std::string& tresc = klub()) {
     ASSERT_TRUE(ST.load(plik.c_str()));
 }
 
-bool ma(const std::string& tekst, const std::string& fragment) {
-    return tekst.find(fragment) != std::string::npos;
-}
+const auto ma = [](const std::string& t, const std::string& f) { return t.find(f) != t.npos; };
 
 // Runs a screen of the club on the keys, then on spaces; the screen it leaves.
 template <class F>
@@ -57,7 +55,7 @@ std::string rozlicz(int kibice, int rezultat, int morale = 60, int walkower = 0,
 }
 }  // namespace
 
-TEST(Rozliczenie, EachKindOfMatchPaysOnlyTheItemsThatConcernIt) {
+TEST(Rozliczenie, EachMatchPaysItsItemsMoraleFollowsTheResultAndADefeatMayRiot) {
     // 10000 seats cost 13826.14 in upkeep: shown truncated, charged one more. The letters name
     // the items a club in debt pays or earns when it wins each kind of match.
     const std::pair<const char*, int> pozycje[] = {
@@ -70,13 +68,12 @@ TEST(Rozliczenie, EachKindOfMatchPaysOnlyTheItemsThatConcernIt) {
     const std::string placone[] = {"TUSLBWPO", "USLWO", "TUSLBWP", "SLW", "ULWO", "ULBW"};
     for (int m = 0; m < 6; ++m) {
         const auto& [kibice, walkower, puchar] = mecze[m];
-        const std::string& placi = placone[m];
         klub_testowy(klub(100000, 10000));
         int zmiana = 0;
         const std::string ekran = rozlicz(kibice, 0, 60, walkower, puchar);
         for (std::size_t i = 0; i < std::size(pozycje); ++i) {
-            const bool jest = ma(placi, std::string(1, "TUSLBWPO"[i]));
-            EXPECT_EQ(ma(ekran, pozycje[i].first), jest) << placi << " " << pozycje[i].first;
+            const bool jest = ma(placone[m], std::string(1, "TUSLBWPO"[i]));
+            EXPECT_EQ(ma(ekran, pozycje[i].first), jest) << placone[m] << " " << pozycje[i].first;
             if (jest) zmiana += pozycje[i].second;
         }
         EXPECT_EQ((std::vector{ST.kasa, ST.dni_dlugu}),
@@ -84,12 +81,9 @@ TEST(Rozliczenie, EachKindOfMatchPaysOnlyTheItemsThatConcernIt) {
     }
     // Over-demand fills the stadium; a stand serves at most a thousand fans.
     ST.budki = 11;
-    const std::string ekran = rozlicz(12000, 0);
-    EXPECT_TRUE(ma(ekran, " 10000 *  6 :60000 zl\n") &&
-                ma(ekran, " 11 budek hod-dog przynioslo :40000"));
-}
-
-TEST(Rozliczenie, MoraleFollowsTheResultTheWageTheCashAndTheLoanClock) {
+    const std::string pelny = rozlicz(12000, 0);
+    EXPECT_TRUE(ma(pelny, " 10000 *  6 :60000 zl\n") &&
+                ma(pelny, " 11 budek hod-dog przynioslo :40000"));
     // Result (0 win, 1 draw, 2 defeat), morale, wage, cash, debt, days of debt; then morale,
     // days of debt and the interest charged.
     const int tabela[][9] = {
@@ -108,9 +102,7 @@ TEST(Rozliczenie, MoraleFollowsTheResultTheWageTheCashAndTheLoanClock) {
         EXPECT_EQ(ma(ekran, " Druzyna slyszy o zadluzeniu klubu. Morale"), dni == 20);
         EXPECT_EQ((std::vector{ST.dlug, ST.dni_dlugu}), (std::vector{dlug + odsetki, dni_po}));
     }
-}
-
-TEST(Rozliczenie, AHomeDefeatRiotsWhenTheDrawBeatsThePolice) {
+    // A home defeat riots when the draw beats the police.
     // Fans, forfeit, police, stands, three draws ready and how many are taken; seats, stands.
     const int zamieszki[][10] = {
         {2500, 0, 2, 3, 100, 0, 0, 1, 10000, 3}, {2500, 0, 2, 3, 101, 0, 1334, 3, 9667, 3},
