@@ -94,7 +94,6 @@ std::string stan() {
     return czytaj("stan1") + czytaj("stan2") + czytaj("stan3");
 }
 
-// Every test runs in a directory of its own holding the five start-up files.
 struct Zapis : testing::Test {
     void SetUp() override {
         fs::create_directories(katalog_);
@@ -126,9 +125,7 @@ TEST(Mecz, DrawsComeInOrderAndStrengthsSetTheBounds) {
         wyczysc_podrzucone();
         podrzuc({los1, los2, los3});
         at < 0 ? wynik(pom, s, &g1, &g2) : twojwynik(at, pom, obr, s, &g1, &g2);
-        EXPECT_EQ((liczby{g1, g2, static_cast<int>(podrzuconych())}),
-                  (liczby{twoje, rywala, at < 0 ? 0 : 1}))
-            << at << " " << s << " " << los1;
+        EXPECT_EQ((liczby{g1, g2, int(podrzuconych())}), (liczby{twoje, rywala, at < 0 ? 0 : 1}));
         EXPECT_TRUE(at != 30 || los1 != 7 || biezacy_ekran().wiersz(0) == "4.700000:4.700000");
     }
     // Empty lines: the bounds stay finite and the opponent's within 100.
@@ -141,7 +138,7 @@ TEST(Mecz, DrawsComeInOrderAndStrengthsSetTheBounds) {
     EXPECT_FALSE(ma(biezacy_ekran().tekst(), "inf") || ma(biezacy_ekran().tekst(), "nan"));
 }
 
-TEST(DzienMeczu, MatchesAreBookedWalkoversGivenAwayAndTheSeasonAndCupRoundsEnd) {
+TEST(DzienMeczu, MatchesWalkoversCupRoundsAndTheSeasonsEndMoveTheClubsAsTheyShould) {
     prosta_liga(2, 0);
     podrzuc({2, 1, 0});  // round 0 at home to slot 17: goals 2 and 1, no home bonus
     const std::string e = zagraj();
@@ -166,6 +163,19 @@ TEST(DzienMeczu, MatchesAreBookedWalkoversGivenAwayAndTheSeasonAndCupRoundsEnd) 
     EXPECT_EQ(tabela(2, 0), liczby(6, 0));
     EXPECT_FALSE(ma(zagraj(), "pucharze"));
     EXPECT_EQ(puchar(), (liczby{2, 1, 0, DR.dwumecz_zdobyte, DR.dwumecz_stracone}));
+    // At the season's end the user moves at every boundary and gets morale from the place; with
+    // no points anywhere the table follows slot order: slot s finishes in place s + 1.
+    const int przypadki[][4] = {{2, 0, 1, 100}, {2, 3, 1, 83},  {2, 4, 2, 77},  {2, 17, 2, 5},
+                                {1, 0, 0, 100}, {1, 3, 0, 83},  {1, 9, 1, 50},  {1, 14, 2, 22},
+                                {1, 17, 2, 5},  {0, 0, 0, 100}, {0, 13, 0, 27}, {0, 14, 1, 22},
+                                {0, 17, 1, 5}};
+    for (const auto& [liga, druzyna, nowa, morale] : przypadki) {
+        prosta_liga(liga, druzyna, false, 0, 0, 34);
+        const std::string nazwa = DR.nazwa[liga][druzyna];
+        zagraj(koniecsezonu);
+        EXPECT_EQ((liczby{DR.twojaliga, ST.liga, GR.morale}), (liczby{nowa, nowa, morale}));
+        EXPECT_EQ(DR.nazwa[DR.twojaliga][DR.twojadruzyna], nazwa);
+    }
 }
 
 TEST(Puchar, LegsPayTelevisionMoneyAndALevelSecondTieGoesToPenalties) {
@@ -178,8 +188,7 @@ TEST(Puchar, LegsPayTelevisionMoneyAndALevelSecondTieGoesToPenalties) {
         for (int i = 0; i < 2; ++i) zagraj();
         // At home 3:1, the gate, one draw per goal for the scorer; penalties 2:2, then the
         // deciding pair (the opponent's first), the gate and the next opponent.
-        const int rywala = wygrane_karne ? 1 : 4, twoje = 5 - rywala;
-        podrzuc({3, 1, 0, 0, 0, 0, 0, 2, 2, rywala, twoje, 0, 0});
+        podrzuc({3, 1, 0, 0, 0, 0, 0, 2, 2, wygrane_karne ? 1 : 4, wygrane_karne ? 4 : 1, 0, 0});
         std::tie(zarobione, e) = zarobek();
         const char* karne = wygrane_karne ? "      4     :     1" : "      1     :     4";
         EXPECT_TRUE(ma(e, karne) && ma(e, " 10000 kibicow chcialo kupic bilety"));
@@ -201,21 +210,6 @@ TEST(Puchar, LegsPayTelevisionMoneyAndALevelSecondTieGoesToPenalties) {
     EXPECT_LT(e.find(" gratyfikacja od PZPN za Puchar: 5000000!"),
               e.find(" wplywy z przekazu telewizyjnego : 784000"));
     EXPECT_EQ(std::pair(zarobione, puchar()), std::pair(5784000, liczby{0, 26, 1, 3, 1}));
-}
-
-TEST(KoniecSezonu, TheUserMovesAtEveryBoundaryAndGetsMoraleFromThePlace) {
-    // With no points anywhere the table follows slot order: slot s finishes in place s + 1.
-    const int przypadki[][4] = {{2, 0, 1, 100}, {2, 3, 1, 83},  {2, 4, 2, 77},  {2, 17, 2, 5},
-                                {1, 0, 0, 100}, {1, 3, 0, 83},  {1, 9, 1, 50},  {1, 14, 2, 22},
-                                {1, 17, 2, 5},  {0, 0, 0, 100}, {0, 13, 0, 27}, {0, 14, 1, 22},
-                                {0, 17, 1, 5}};
-    for (const auto& [liga, druzyna, nowa, morale] : przypadki) {
-        prosta_liga(liga, druzyna, false, 0, 0, 34);
-        const std::string nazwa = DR.nazwa[liga][druzyna];
-        zagraj(koniecsezonu);
-        EXPECT_EQ((liczby{DR.twojaliga, ST.liga, GR.morale}), (liczby{nowa, nowa, morale}));
-        EXPECT_EQ(DR.nazwa[DR.twojaliga][DR.twojadruzyna], nazwa);
-    }
 }
 
 TEST(Rozgrywka, TwentySeasonsFromTheShippedDataKeepTheLeaguesTheCupAndTheUsersClubSound) {
@@ -245,8 +239,7 @@ TEST_F(Zapis, LoadingRestoresEveryFieldAndADamagedOrInterruptedSaveLosesNothing)
     EXPECT_FALSE(ma(zagraj(zapis, ' '), "Zapisalem") || fs::exists("save"));
     DR.puchar = 1;
     zagraj();
-    ST.kasa = -100;
-    GR.oferty = 2;
+    std::tie(ST.kasa, GR.oferty) = std::pair(-100, 2);
     EXPECT_TRUE(ma(zagraj(zapis, 't'), "Zapisalem !"));
     const std::string zapisany = stan(), bajty = slot();
     zagraj();
@@ -257,8 +250,7 @@ TEST_F(Zapis, LoadingRestoresEveryFieldAndADamagedOrInterruptedSaveLosesNothing)
     }
     zagraj(odczyt, 't');
     EXPECT_EQ(stan() + slot(), zapisany + bajty);
-    EXPECT_FALSE(ma(zagraj(), "pucharze"));
-    EXPECT_EQ(DR.nr_kolejki, 1);
+    EXPECT_TRUE(!ma(zagraj(), "pucharze") && DR.nr_kolejki == 1);
     // A damaged save, a failed or an interrupted write: the game stays loadable.
     void (*const uszkodzenia[])() = {
         [] { std::ofstream("save/gracze.txt") << czytaj("save/gracze.txt").substr(0, 60); },
@@ -273,26 +265,27 @@ TEST_F(Zapis, LoadingRestoresEveryFieldAndADamagedOrInterruptedSaveLosesNothing)
         EXPECT_EQ(stan(), przed);
     }
     // Something in the way of the last file's new copy: the old save stays whole.
+    const auto tymczasowy = [](const char* f) { return komplet::tymczasowy(fs::path("save") / f); };
     zagraj(zapis, 't');
     const std::string stary = stan(), stary_slot = slot();
     DR.nr_kolejki = 9;
     const std::string nowy = stan();
-    fs::create_directories(komplet::tymczasowy("save/stadion.txt") / "zajete");
+    fs::create_directories(tymczasowy("stadion.txt") / "zajete");
     EXPECT_TRUE(ma(zagraj(zapis, 't'), "Gra NIE zostala zapisana!"));
     EXPECT_EQ(slot(), stary_slot);
-    fs::remove_all(komplet::tymczasowy("save/stadion.txt"));
+    fs::remove_all(tymczasowy("stadion.txt"));
     // Stopped before the commit marker: the old game; after it: the new one.
     for (const bool po_znaczniku : {false, true}) {
         DR.nr_kolejki = 9;
-        ASSERT_TRUE(DR.save(komplet::tymczasowy("save/druzyny.txt").c_str()) &&
-                    GR.save(komplet::tymczasowy("save/gracze.txt").c_str()) &&
-                    ST.save(komplet::tymczasowy("save/stadion.txt").c_str()));
+        ASSERT_TRUE(DR.save(tymczasowy("druzyny.txt").c_str()) &&
+                    GR.save(tymczasowy("gracze.txt").c_str()) &&
+                    ST.save(tymczasowy("stadion.txt").c_str()));
         if (po_znaczniku) std::ofstream(komplet::znacznik("save")) << "zapis kompletny\n";
-        if (po_znaczniku) fs::rename(komplet::tymczasowy("save/gracze.txt"), "save/gracze.txt");
+        if (po_znaczniku) fs::rename(tymczasowy("gracze.txt"), "save/gracze.txt");
         DR.nr_kolejki = 30;
         zagraj(odczyt, 't');
         EXPECT_EQ(stan(), po_znaczniku ? nowy : stary);
-        EXPECT_FALSE(fs::exists(komplet::znacznik("save")));
-        EXPECT_FALSE(fs::exists(komplet::tymczasowy("save/stadion.txt")));
+        EXPECT_FALSE(fs::exists(komplet::znacznik("save")) ||
+                     fs::exists(tymczasowy("stadion.txt")));
     }
 }
