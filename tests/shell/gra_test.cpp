@@ -97,9 +97,8 @@ std::string stan() {
 struct Zapis : testing::Test {
     void SetUp() override {
         fs::create_directories(katalog_);
-        for (const char* f :
-             {"druzyny-1995.txt", "gracze.txt", "rynek.txt", "stadion.txt", "sponsorzy.txt"})
-            fs::copy_file(dane(f), katalog_ / f);
+        for (const std::string f : {"druzyny-1995", "gracze", "rynek", "stadion", "sponsorzy"})
+            fs::copy_file(dane(f + ".txt"), katalog_ / (f + ".txt"));
         fs::current_path(katalog_);
         gra_z_danych();
     }
@@ -224,12 +223,11 @@ TEST(Rozgrywka, TwentySeasonsFromTheShippedDataKeepTheLeaguesTheCupAndTheUsersCl
     for (int n = 0; n < 20; ++n) {
         // Resting tired players keeps the club competitive, so it moves between the tiers.
         pilot.rotuj_sklad(n < 10);
-        pilot.rozegraj_sezon([&] {
-            if (HasFailure()) return;
-            EXPECT_TRUE(sprawdz());
-            EXPECT_EQ(DR.nazwa[DR.twojaliga][DR.twojadruzyna], nazwa);
-        });
+        // One report is enough: after a failure the rest of the run goes unchecked.
+        pilot.rozegraj_sezon(
+            [&] { EXPECT_TRUE(HasFailure() ? testing::AssertionSuccess() : sprawdz()); });
         ASSERT_EQ(DR.sezon, 1996 + n);
+        EXPECT_EQ(DR.nazwa[DR.twojaliga][DR.twojadruzyna], nazwa);
         awans_lub_spadek |= DR.twojaliga != liga;
     }
     EXPECT_TRUE(awans_lub_spadek);
@@ -265,27 +263,25 @@ TEST_F(Zapis, LoadingRestoresEveryFieldAndADamagedOrInterruptedSaveLosesNothing)
         EXPECT_EQ(stan(), przed);
     }
     // Something in the way of the last file's new copy: the old save stays whole.
-    const auto tymczasowy = [](const char* f) { return komplet::tymczasowy(fs::path("save") / f); };
+    const auto kopia = [](const char* f) { return komplet::tymczasowy(fs::path("save") / f); };
     zagraj(zapis, 't');
     const std::string stary = stan(), stary_slot = slot();
     DR.nr_kolejki = 9;
     const std::string nowy = stan();
-    fs::create_directories(tymczasowy("stadion.txt") / "zajete");
+    fs::create_directories(kopia("stadion.txt") / "zajete");
     EXPECT_TRUE(ma(zagraj(zapis, 't'), "Gra NIE zostala zapisana!"));
     EXPECT_EQ(slot(), stary_slot);
-    fs::remove_all(tymczasowy("stadion.txt"));
+    fs::remove_all(kopia("stadion.txt"));
     // Stopped before the commit marker: the old game; after it: the new one.
     for (const bool po_znaczniku : {false, true}) {
         DR.nr_kolejki = 9;
-        ASSERT_TRUE(DR.save(tymczasowy("druzyny.txt").c_str()) &&
-                    GR.save(tymczasowy("gracze.txt").c_str()) &&
-                    ST.save(tymczasowy("stadion.txt").c_str()));
+        ASSERT_TRUE(DR.save(kopia("druzyny.txt").c_str()) && GR.save(kopia("gracze.txt").c_str()) &&
+                    ST.save(kopia("stadion.txt").c_str()));
         if (po_znaczniku) std::ofstream(komplet::znacznik("save")) << "zapis kompletny\n";
-        if (po_znaczniku) fs::rename(tymczasowy("gracze.txt"), "save/gracze.txt");
+        if (po_znaczniku) fs::rename(kopia("gracze.txt"), "save/gracze.txt");
         DR.nr_kolejki = 30;
         zagraj(odczyt, 't');
         EXPECT_EQ(stan(), po_znaczniku ? nowy : stary);
-        EXPECT_FALSE(fs::exists(komplet::znacznik("save")) ||
-                     fs::exists(tymczasowy("stadion.txt")));
+        EXPECT_FALSE(fs::exists(komplet::znacznik("save")) || fs::exists(kopia("stadion.txt")));
     }
 }
