@@ -60,11 +60,11 @@ std::string rozlicz(int kibice, int rezultat, int morale = 60, int walkower = 0,
 TEST(Rozliczenie, ItemsMoraleRiotsOffersAndClosedStandsComeInTheirPlaceAndCashSaturates) {
     // 10000 seats cost 13826.14 in upkeep: shown truncated, charged one more. The letters name
     // the items a club in debt pays or earns when it wins each kind of match.
-    const std::pair<const char*, int> pozycje[] = {
-        {" 2500 *  6 :15000 zl", 15000},   {"stadionu  :13826\n", -13827},
-        {"Sponsorex :20000", 20000},       {"lowcy talentow       :1000", -1000},
-        {"przynioslo :10000 zysku", 4000}, {"druzyny   :3600", -3600},
-        {"policji   :120", -120},          {"Odsetki od dlugu            :50", -50}};
+    const std::tuple<char, const char*, int> pozycje[] = {
+        {'T', " 2500 *  6 :15000 zl", 15000},   {'U', "stadionu  :13826\n", -13827},
+        {'S', "Sponsorex :20000", 20000},       {'L', "lowcy talentow       :1000", -1000},
+        {'B', "przynioslo :10000 zysku", 4000}, {'W', "druzyny   :3600", -3600},
+        {'P', "policji   :120", -120},          {'O', "Odsetki od dlugu            :50", -50}};
     const std::tuple<int, int, int, const char*> mecze[] = {
         {2500, 0, 0, "TUSLBWPO"}, {0, 0, 0, "USLWO"}, {2500, 0, 1, "TUSLBWP"},
         {0, 0, 1, "SLW"},         {0, 1, 0, "ULWO"},  {2500, 1, 1, "ULBW"}};
@@ -72,10 +72,9 @@ TEST(Rozliczenie, ItemsMoraleRiotsOffersAndClosedStandsComeInTheirPlaceAndCashSa
         klub_testowy(klub(100000, 10000));
         int zmiana = 0;
         const std::string ekran = rozlicz(kibice, 0, 60, walkower, puchar);
-        for (std::size_t i = 0; i < std::size(pozycje); ++i) {
-            const bool jest = std::strchr(placi, "TUSLBWPO"[i]);
-            EXPECT_EQ(ma(ekran, pozycje[i].first), jest) << placi << " " << pozycje[i].first;
-            if (jest) zmiana += pozycje[i].second;
+        for (const auto& [litera, tekst, kwota] : pozycje) {
+            EXPECT_EQ(ma(ekran, tekst), std::strchr(placi, litera) != nullptr) << placi << tekst;
+            zmiana += std::strchr(placi, litera) ? kwota : 0;
         }
         EXPECT_EQ((liczby{ST.kasa, ST.dni_dlugu}), (liczby{100000 + zmiana, puchar ? 0 : 1}));
     }
@@ -114,7 +113,6 @@ TEST(Rozliczenie, ItemsMoraleRiotsOffersAndClosedStandsComeInTheirPlaceAndCashSa
         EXPECT_EQ((liczby{ST.pojemnosc, ST.budki}), (liczby{miejsca, po}));
         EXPECT_EQ(podrzuconych(), 3u - ile);
     }
-    // Offers and closed stands come in their place; cash saturates.
     klub_testowy("100000\n10000\n0\n0\n0\nS\n2\n3\n2\n200\n2\n0\n0\n");
     std::strcpy(ST.sponsorzy[4], "Kruszbud");
     podrzuc({4, 100, 1, 10});
@@ -197,9 +195,8 @@ TEST(Klawisze, StadiumBankAndOffersMoveItemsWithinTheirLimitsAndSignOnlyOnUp) {
 TEST(PlikKlubu, SavesNegativeCashAsTwosComplementAndRefusesDamagedFilesUnchanged) {
     klub_testowy(klub(-100));
     ASSERT_TRUE(ST.save(plik.c_str()));
-    std::ifstream zapisany(plik);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(zapisany), {}),
-              klub(0).replace(0, 1, "4294967196"));
+    std::ifstream f(plik);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(f), {}), "4294967196" + klub().substr(6));
     const boisko przed = ST;
     EXPECT_FALSE(ST.save((plik + "/brak/klub.txt").c_str()) || ST.load((plik + "/brak").c_str()));
     // Damaged files: refused with a reason, the club stays as it was.
