@@ -83,8 +83,7 @@ TEST(Rozliczenie, ItemsMoraleRiotsOffersAndClosedStandsComeInTheirPlaceAndCashSa
     const std::string pelny = rozlicz(12000, 0);
     EXPECT_TRUE(ma(pelny, " 10000 *  6 :60000 zl\n") &&
                 ma(pelny, " 11 budek hod-dog przynioslo :40000"));
-    // Result (0 win, 1 draw, 2 defeat), morale, wage, cash, debt, days of debt; then morale,
-    // days of debt and the interest charged.
+    // Result (0 win/1 draw/2 defeat), morale, wage, cash, debt, debt days; morale, days, interest.
     const int tabela[][9] = {
         {1, 49, 200, 0, 0, 0, 52, 0, 0},        {1, 50, 200, 0, 0, 0, 47, 0, 0},
         {2, 100, 200, 0, 0, 0, 90, 0, 0},       {2, 0, 200, 0, 0, 0, 0, 0, 0},
@@ -100,8 +99,7 @@ TEST(Rozliczenie, ItemsMoraleRiotsOffersAndClosedStandsComeInTheirPlaceAndCashSa
         EXPECT_EQ(ma(ekran, " Druzyna slyszy o zadluzeniu klubu. Morale"), dni == 20);
         EXPECT_EQ((liczby{ST.dlug, ST.dni_dlugu}), (liczby{dlug + odsetki, dni_po}));
     }
-    // A home defeat riots when the draw beats the police. Fans, forfeit, police, stands, three
-    // draws ready and how many are taken; seats, stands.
+    // Riots after a home defeat: fans, forfeit, police, stands, draws, draws taken; seats, stands.
     const int zamieszki[][10] = {
         {2500, 0, 2, 3, 100, 0, 0, 1, 10000, 3}, {2500, 0, 2, 3, 101, 0, 1334, 3, 9667, 3},
         {2500, 0, 0, 25, 1, 1, 5, 3, 10000, 23}, {2500, 0, 0, 3, 0, 0, 0, 1, 10000, 3},
@@ -155,8 +153,7 @@ TEST(Klawisze, StadiumBankAndOffersMoveItemsWithinTheirLimitsAndSignOnlyOnUp) {
         ekran_po([] { ST.stadion(); }, klucze);
         EXPECT_EQ((liczby{ST.*pola[wiersz], ST.kasa}), (liczby{po, kasa_po})) << przed;
     }
-    // The bank: the loan clock decides when to repay and when to borrow; amounts are cut.
-    // Days of debt, debt, cash, which keys; then debt and cash.
+    // Bank (the loan clock decides): days of debt, debt, cash, which keys; then debt and cash.
     const std::vector<int> bank[] = {
         {p, e, d, e}, {p, d, e, e}, {p, p, p, e}, {l, p, p, l, d, e, e}};
     const int wizyty[][6] = {
@@ -172,9 +169,8 @@ TEST(Klawisze, StadiumBankAndOffersMoveItemsWithinTheirLimitsAndSignOnlyOnUp) {
         EXPECT_EQ(ma(ekran, " Dni do splaty " + std::to_string(20 - dni) + "\n."), dni > 0);
         EXPECT_EQ(ma(ekran, " kolejek ligowych"), dni > 0 && dni < 10);
     }
-    // Offers: amounts span the tier's range; only up, then space, signs.
     const std::vector<int> oferta[] = {{g}, {g, d}, {}, {224, g, 'x'}, {d, d, g}};
-    // Sponsor (0) or scout (1), tier, the two draws, the offers, the amount, which keys.
+    // Offers (only up, then space, signs): sponsor 0 or scout 1, tier, draws, offers, amount, keys.
     const int oferty[][7] = {
         {0, 0, 0, 0, 0, 36000, 0},   {0, 0, 0, 8399, 0, 119990, 0}, {0, 1, 0, 2099, 0, 29990, 0},
         {0, 2, 0, 700, 0, 3000, 0},  {1, 2, 2, 0, 3, 2250, 0},      {1, 2, 5, 499, 3, 6741, 0},
