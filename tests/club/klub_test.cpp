@@ -25,10 +25,10 @@ const std::string plik = testing::TempDir() + std::to_string(::getpid()) + "klub
 // A third-tier club: 10000 seats, a sponsor (20000), a scout (1000 for one offer), two
 // officers, three stands, a wage of 200 ("skromne": no effect on morale), tickets at 6 zl.
 std::string klub(int kasa = 100000, int dlug = 0, int dni = 0, int policja = 2, int budki = 3,
-                 int placa = 200) {
+                 int placa = 200, int liga = 2) {
     char s[100];
-    std::snprintf(s, sizeof s, "%d\n10000\n%d\n%d\n20000\nSponsorex\n%d\n%d\n2\n%d\n2\n1000\n1\n",
-                  kasa, dlug, dni, policja, budki, placa);
+    std::snprintf(s, sizeof s, "%d\n10000\n%d\n%d\n20000\nSponsorex\n%d\n%d\n%d\n%d\n2\n1000\n1\n",
+                  kasa, dlug, dni, policja, budki, liga, placa);
     return s;
 }
 
@@ -177,8 +177,7 @@ TEST(Klawisze, StadiumBankAndOffersMoveItemsWithinTheirLimitsAndSignOnlyOnUp) {
         {1, 0, 3, 5999, 1, 8999, 0}, {1, 1, 1, 1500, 2, 3000, 0},   {0, 2, 0, 0, 0, 3000, 1},
         {0, 2, 0, 0, 0, 3000, 2},    {0, 2, 0, 0, 0, 3000, 3},      {0, 2, 0, 0, 0, 3000, 4}};
     for (const auto& [lowca, liga, los1, los2, ile, kwota, jak] : oferty) {
-        klub_testowy();
-        ST.liga = liga;
+        klub_testowy(klub(100000, 0, 0, 2, 3, 200, liga));
         podrzuc({los1, los2});
         const bool podpisal = oferta[jak].size() % 2;
         const auto e = ekran_po([&] { lowca ? ST.nowy_lowca() : ST.nowysponsor(); }, oferta[jak]);
