@@ -41,8 +41,7 @@ void klub_testowy(const std::string& tresc = klub()) {
 const auto ma = [](const std::string& t, const std::string& f) { return t.find(f) != t.npos; };
 
 // Runs a screen of the club on the keys, then on spaces; the screen it leaves.
-template <class F>
-std::string ekran_po(F&& uruchom, const std::vector<int>& klucze = {}) {
+std::string ekran_po(auto&& uruchom, const liczby& klucze = {}) {
     skrypt s;
     for (int k : klucze) s.dodaj({k});
     s.ustaw_pilota([](const ekran&) { return klawisze::spacja; });
@@ -148,14 +147,13 @@ TEST(Klawisze, StadiumBankAndOffersMoveItemsWithinTheirLimitsAndSignOnlyOnUp) {
     for (const auto& [wiersz, przed, kasa, klawisz, po, kasa_po] : zmiany) {
         klub_testowy(klub(kasa));
         ST.*pola[wiersz] = przed;
-        std::vector<int> klucze{klawisz};
+        liczby klucze{klawisz};
         for (int i = 0; i < wiersz; ++i) klucze.insert(klucze.begin(), {klawisze::strzalka, d});
         ekran_po([] { ST.stadion(); }, klucze);
         EXPECT_EQ((liczby{ST.*pola[wiersz], ST.kasa}), (liczby{po, kasa_po})) << przed;
     }
     // Bank (the loan clock decides): days of debt, debt, cash, which keys; then debt and cash.
-    const std::vector<int> bank[] = {
-        {p, e, d, e}, {p, d, e, e}, {p, p, p, e}, {l, p, p, l, d, e, e}};
+    const liczby bank[] = {{p, e, d, e}, {p, d, e, e}, {p, p, p, e}, {l, p, p, l, d, e, e}};
     const int wizyty[][6] = {
         {0, 50000, 50000, 0, 60000, 60000},      {9, 50000, 50000, 0, 60000, 60000},
         {10, 50000, 50000, 0, 50000, 50000},     {20, 50000, 50000, 0, 40000, 40000},
@@ -169,7 +167,7 @@ TEST(Klawisze, StadiumBankAndOffersMoveItemsWithinTheirLimitsAndSignOnlyOnUp) {
         EXPECT_EQ(ma(ekran, " Dni do splaty " + std::to_string(20 - dni) + "\n."), dni > 0);
         EXPECT_EQ(ma(ekran, " kolejek ligowych"), dni > 0 && dni < 10);
     }
-    const std::vector<int> oferta[] = {{g}, {g, d}, {}, {224, g, 'x'}, {d, d, g}};
+    const liczby oferta[] = {{g}, {g, d}, {}, {224, g, 'x'}, {d, d, g}};
     // Offers (only up, then space, signs): sponsor 0 or scout 1, tier, draws, offers, amount, keys.
     const int oferty[][7] = {
         {0, 0, 0, 0, 0, 36000, 0},   {0, 0, 0, 8399, 0, 119990, 0}, {0, 1, 0, 2099, 0, 29990, 0},
