@@ -56,4 +56,17 @@ void w_obie_strony(const std::uint8_t* dane, std::size_t rozmiar) {
     if (tresc(pierwszy) != tresc(drugi)) std::abort();
 }
 
+// Loads a name file and, if accepted, checks that every entry holds a word that fits its field.
+template <typename T, typename Wczytaj, std::size_t N, std::size_t M>
+void nazwy(const std::uint8_t* dane, std::size_t rozmiar, Wczytaj wczytaj, char (T::*pole)[N][M]) {
+    const std::string wejscie = plik("nazwy");
+    zapisz(wejscie, dane, rozmiar);
+    static T obiekt;
+    if (!wczytane(obiekt, wejscie, wczytaj)) return;
+    for (const auto& nazwa : obiekt.*pole) {
+        const std::size_t dlugosc = strnlen(nazwa, M);
+        if (dlugosc == 0 || dlugosc >= M) std::abort();
+    }
+}
+
 }  // namespace fuzz
