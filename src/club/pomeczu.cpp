@@ -1,9 +1,9 @@
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 #include "club/boisko.h"
 #include "terminal/konsola.h"
+#include "wspolne/liczby.h"
 #include "wspolne/los.h"
 #include "wspolne/pieniadze.h"
 
@@ -18,14 +18,6 @@ constexpr int termin_dlugu = 20;
 
 void pauza() {
     klawisz();
-}
-
-// A cost worked out in double: truncated toward zero and kept within 32 bits.
-int nasycone_z_ulamka(double wartosc) {
-    const double t = std::trunc(wartosc);
-    if (t <= std::numeric_limits<int>::min()) return std::numeric_limits<int>::min();
-    if (t >= std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
-    return static_cast<int>(t);
 }
 
 // One match's accounts: the steps run in the order the club pays and earns.
@@ -80,8 +72,8 @@ void rozliczenie::utrzymanie_stadionu() {
     if (pucharowy_ && f_ <= 0) return;
     const int pojemnosc = std::max(st_.pojemnosc, 0);
     const double u = std::pow(pojemnosc, 1.49) / 75.0 + pojemnosc / 6;
-    drukuj(" Koszty utrzymania stadionu  :%u\n", static_cast<unsigned>(nasycone_z_ulamka(u)));
-    st_.kasa = nasycone_z_ulamka(st_.kasa - u);
+    drukuj(" Koszty utrzymania stadionu  :%u\n", static_cast<unsigned>(obetnij(u)));
+    st_.kasa = obetnij(st_.kasa - u);
     pauza();
 }
 

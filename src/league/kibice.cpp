@@ -1,20 +1,10 @@
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 #include "club/boisko.h"
 #include "league/zespoly.h"
+#include "wspolne/liczby.h"
 #include "wspolne/los.h"
-
-namespace {
-// Truncation toward zero that stays defined for any float, however large.
-int obetnij(double wartosc) {
-    constexpr double najmniej = std::numeric_limits<int>::min();
-    constexpr double najwiecej = std::numeric_limits<int>::max();
-    if (std::isnan(wartosc)) return 0;
-    return static_cast<int>(std::clamp(std::trunc(wartosc), najmniej, najwiecej));
-}
-}  // namespace
 
 // Every step is stored in single precision, as the attendance has always been computed.
 int zespoly::kibicow(int poziom_ceny) const {
