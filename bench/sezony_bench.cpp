@@ -6,6 +6,7 @@
 #include "club/boisko.h"
 #include "league/zespoly.h"
 #include "shell/dzien_meczu.h"
+#include "shell/start.h"
 #include "squad/gracze.h"
 #include "terminal/skrypt.h"
 #include "wspolne/los.h"
@@ -13,13 +14,7 @@
 namespace {
 bool wczytaj(benchmark::State& stan) {
     std::string blad;
-    const std::string d = DANE_DIR;
-    if (DR.load((d + "/druzyny-1995.txt").c_str(), &blad) &&
-        GR.load((d + "/gracze.txt").c_str(), &blad) &&
-        GR.loadrynek((d + "/rynek.txt").c_str(), &blad) &&
-        ST.load((d + "/stadion.txt").c_str(), &blad) &&
-        ST.loadsponsor((d + "/sponsorzy.txt").c_str(), &blad))
-        return true;
+    if (wczytaj_gre(&blad, DANE_DIR)) return true;
     stan.SkipWithError(blad.c_str());
     return false;
 }

@@ -11,6 +11,7 @@
 #include "autopilot.h"
 #include "club/boisko.h"
 #include "league/zespoly.h"
+#include "shell/start.h"
 #include "squad/gracze.h"
 #include "terminal/ekran.h"
 #include "terminal/konsola.h"
@@ -25,15 +26,9 @@ bool wczytaj(const std::string& katalog) {
     ST = boisko{};
     biezacy_ekran() = ekran{};
     std::string blad;
-    const auto sciezka = [&](const char* plik) { return katalog + "/" + plik; };
-    const bool wczytane = DR.load(sciezka("druzyny-1995.txt").c_str(), &blad) &&
-                          GR.load(sciezka("gracze.txt").c_str(), &blad) &&
-                          GR.loadrynek(sciezka("rynek.txt").c_str(), &blad) &&
-                          ST.load(sciezka("stadion.txt").c_str(), &blad) &&
-                          ST.loadsponsor(sciezka("sponsorzy.txt").c_str(), &blad);
-    if (!wczytane) std::fprintf(stderr, "Nie wczytano danych: %s\n", blad.c_str());
-    GR.oferty = 0;
-    return wczytane;
+    if (wczytaj_gre(&blad, katalog)) return true;
+    std::fprintf(stderr, "Nie wczytano danych: %s\n", blad.c_str());
+    return false;
 }
 
 struct podsumowanie {

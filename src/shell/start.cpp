@@ -18,17 +18,21 @@ bool odmowa(std::string* blad, const char* plik, const std::string& powod) {
 }
 }  // namespace
 
-bool wczytaj_gre(std::string* blad) {
+bool wczytaj_gre(std::string* blad, const std::string& katalog) {
+    const auto sciezka = [&](const char* plik) {
+        return katalog.empty() ? std::string(plik) : katalog + "/" + plik;
+    };
     // Everything is read into copies first, so a damaged file leaves no half-loaded game.
     zespoly dr = DR;
     gracze gr = GR;
     boisko st = ST;
     std::string powod;
-    if (!dr.load("druzyny-1995.txt", &powod)) return odmowa(blad, "druzyny-1995.txt", powod);
-    if (!gr.load("gracze.txt", &powod)) return odmowa(blad, "gracze.txt", powod);
-    if (!gr.loadrynek("rynek.txt", &powod)) return odmowa(blad, "rynek.txt", powod);
-    if (!st.load("stadion.txt", &powod)) return odmowa(blad, "stadion.txt", powod);
-    if (!st.loadsponsor("sponsorzy.txt", &powod)) return odmowa(blad, "sponsorzy.txt", powod);
+    const auto odmow = [&](const char* plik) { return odmowa(blad, plik, powod); };
+    if (!dr.load(sciezka("druzyny-1995.txt").c_str(), &powod)) return odmow("druzyny-1995.txt");
+    if (!gr.load(sciezka("gracze.txt").c_str(), &powod)) return odmow("gracze.txt");
+    if (!gr.loadrynek(sciezka("rynek.txt").c_str(), &powod)) return odmow("rynek.txt");
+    if (!st.load(sciezka("stadion.txt").c_str(), &powod)) return odmow("stadion.txt");
+    if (!st.loadsponsor(sciezka("sponsorzy.txt").c_str(), &powod)) return odmow("sponsorzy.txt");
     gr.oferty = 0;
     DR = dr;
     GR = gr;

@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 
-// Loads the five start-up files from the working directory into DR, GR and ST. On any
-// missing or damaged file returns false with a Polish message naming the file in *blad.
-bool wczytaj_gre(std::string* blad);
+// Loads the five start-up files from katalog (the working directory when empty) into DR, GR
+// and ST. On any missing or damaged file returns false with a Polish message naming the file
+// in *blad, and the three objects stay as they were.
+bool wczytaj_gre(std::string* blad, const std::string& katalog = "");

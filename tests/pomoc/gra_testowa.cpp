@@ -4,6 +4,7 @@
 
 #include "club/boisko.h"
 #include "league/zespoly.h"
+#include "shell/start.h"
 #include "squad/gracze.h"
 #include "terminal/ekran.h"
 #include "terminal/konsola.h"
@@ -26,10 +27,5 @@ std::string dane(const std::string& plik) {
 void gra_z_danych() {
     czysta_gra();
     std::string blad;
-    ASSERT_TRUE(DR.load(dane("druzyny-1995.txt").c_str(), &blad)) << blad;
-    ASSERT_TRUE(GR.load(dane("gracze.txt").c_str(), &blad)) << blad;
-    ASSERT_TRUE(GR.loadrynek(dane("rynek.txt").c_str(), &blad)) << blad;
-    ASSERT_TRUE(ST.load(dane("stadion.txt").c_str(), &blad)) << blad;
-    ASSERT_TRUE(ST.loadsponsor(dane("sponsorzy.txt").c_str(), &blad)) << blad;
-    GR.oferty = 0;
+    ASSERT_TRUE(wczytaj_gre(&blad, DANE_DIR)) << blad;
 }
