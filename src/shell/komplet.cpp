@@ -1,11 +1,10 @@
 #include "shell/komplet.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cstdio>
 #include <system_error>
 #include <vector>
+
+#include "shell/trwalosc.h"
 
 namespace fs = std::filesystem;
 
@@ -17,13 +16,7 @@ bool blad_zapisu(std::string* blad, const std::string& tekst) {
     return false;
 }
 
-// Until fsync returns the data may still sit in the cache and vanish with the power.
-bool utrwal(const fs::path& sciezka) {
-    const int fd = ::open(sciezka.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
-    const bool zapisane = ::fsync(fd) == 0;
-    return ::close(fd) == 0 && zapisane;
-}
+using trwalosc::utrwal;
 
 void usun(const fs::path& sciezka) {
     std::error_code e;
@@ -38,13 +31,11 @@ void porzuc(const fs::path& katalog, std::span<const plik> pliki) {
 bool zatwierdz(const fs::path& katalog) {
     const fs::path z = znacznik(katalog);
     const fs::path t = tymczasowy(z);
-    std::FILE* f = std::fopen(t.c_str(), "w");
+    std::FILE* f = std::fopen(t.string().c_str(), "w");
     if (f == nullptr) return false;
     const bool zapisany = std::fputs("zapis kompletny\n", f) >= 0;
     if (std::fclose(f) != 0 || !zapisany || !utrwal(t)) return false;
-    std::error_code e;
-    fs::rename(t, z, e);
-    return !e;
+    return trwalosc::zastap(t, z);
 }
 
 }  // namespace
@@ -71,8 +62,8 @@ bool dokoncz(const fs::path& katalog, std::span<const std::string> nazwy, std::s
     for (const std::string& n : nazwy) {
         const fs::path t = tymczasowy(katalog / n);
         if (!fs::exists(t, e)) continue;  // already in place
-        fs::rename(t, katalog / n, e);
-        if (e) return blad_zapisu(blad, "nie mozna przeniesc pliku " + t.string());
+        if (!trwalosc::zastap(t, katalog / n))
+            return blad_zapisu(blad, "nie mozna przeniesc pliku " + t.string());
     }
     if (!utrwal(katalog))
         return blad_zapisu(blad, "nie mozna utrwalic katalogu " + katalog.string());
@@ -91,7 +82,7 @@ bool zapisz(const fs::path& katalog, std::span<const plik> pliki, std::string* b
     if (!dokoncz(katalog, nazwy, blad)) return false;
     for (const plik& p : pliki) {
         const fs::path t = tymczasowy(katalog / p.nazwa);
-        if (!p.zapisz(t.c_str()) || !utrwal(t)) {
+        if (!p.zapisz(t.string().c_str()) || !utrwal(t)) {
             porzuc(katalog, pliki);
             return blad_zapisu(blad, "nie mozna zapisac pliku " + (katalog / p.nazwa).string());
         }

@@ -263,12 +263,14 @@ TEST_F(Zapis, LoadingRestoresEveryFieldAndADamagedOrInterruptedSaveLosesNothing)
         EXPECT_EQ(stan(), przed);
     }
     // Something in the way of the last file's new copy: the old save stays whole.
-    const auto kopia = [](const char* f) { return komplet::tymczasowy(fs::path("save") / f); };
+    const auto kopia = [](const char* f) {
+        return komplet::tymczasowy(fs::path("save") / f).string();
+    };
     zagraj(zapis, 't');
     const std::string stary = stan(), stary_slot = slot();
     DR.nr_kolejki = 9;
     const std::string nowy = stan();
-    fs::create_directories(kopia("stadion.txt") / "zajete");
+    fs::create_directories(fs::path(kopia("stadion.txt")) / "zajete");
     EXPECT_TRUE(ma(zagraj(zapis, 't'), "Gra NIE zostala zapisana!"));
     EXPECT_EQ(slot(), stary_slot);
     fs::remove_all(kopia("stadion.txt"));

@@ -52,10 +52,16 @@ TEST(Start, EveryDamagedFileIsNamedInPolishAndLeavesTheGameAsItWas) {
     for (const usterka& u : usterki()) {
         const char* nazwa = pliki[u.plik];
         SCOPED_TRACE(std::string(nazwa) + " " + std::to_string(u.zostaw) + " " + u.nowe);
-        for (const char* p : pliki) fs::copy_file(dane(p), p, fs::copy_options::overwrite_existing);
+        // Removed first: mingw's libstdc++ takes any two files for the same one and will not
+        // overwrite.
+        for (const char* p : pliki) {
+            fs::remove(p);
+            fs::copy_file(dane(p), p);
+        }
         std::ifstream wejscie(nazwa);
         std::vector<std::string> s;
         for (std::string w; wejscie >> w;) s.push_back(w);
+        wejscie.close();  // Windows deletes no file that is still open
         s.resize(std::min<std::size_t>(s.size(), u.zostaw == ostatni ? s.size() - 1 : u.zostaw));
         if (!u.nowe.empty()) s[u.slowo] = u.nowe;
         std::ofstream f(nazwa, std::ios::trunc);

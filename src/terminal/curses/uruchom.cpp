@@ -8,7 +8,7 @@
 #include <exception>
 #include <string>
 
-#include "terminal/curses/okno.h"
+#include "terminal/okno.h"
 #include "terminal/curses/okno_curses.h"
 #include "terminal/curses/sygnaly.h"
 

@@ -1,0 +1,44 @@
+#pragma once
+#include <windows.h>
+
+#include <deque>
+#include <vector>
+
+#include "terminal/ekran.h"
+#include "terminal/klawiatura.h"
+#include "terminal/terminal.h"
+
+// The console shown in a Windows console window. The game draws on a screen buffer of its own,
+// so the window's text, colours and cursor are untouched underneath and come back when it
+// ends; starting it makes it the game's terminal, oddaj_konsole gives the console back.
+class okno_windows : public terminal {
+  public:
+    okno_windows();
+    ~okno_windows() override;
+    okno_windows(const okno_windows&) = delete;
+    okno_windows& operator=(const okno_windows&) = delete;
+
+    int klawisz(const ekran& e) override;
+    void czekaj(int milisekundy, const ekran& e) override;
+
+  private:
+    struct odczyt {
+        nacisniecie n;
+        int razy;
+    };
+
+    void maluj(const ekran& e);
+    bool za_male() const;
+    odczyt czytaj();
+
+    HANDLE wejscie_;
+    HANDLE bufor_;
+    std::vector<CHAR_INFO> ostatni_;
+    SMALL_RECT ostatnie_okno_{};
+    std::deque<int> oczekujace_;
+    terminal* poprzedni_ = nullptr;
+};
+
+// Puts back the screen buffer and input mode the console had before the game; harmless when
+// the game has not taken it. Safe to call from a crash handler.
+void oddaj_konsole();

@@ -1,0 +1,56 @@
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <string>
+
+#include "terminal/okno.h"
+#include "terminal/windows/okno_windows.h"
+#include "terminal/windows/przerwania.h"
+
+namespace {
+// The status cmd.exe shows for a program ended by Ctrl-C.
+constexpr DWORD przerwany_ctrl_c = 0xC000013A;
+
+[[noreturn]] void po_bledzie_krytycznym() {
+    oddaj_konsole();
+    std::fputs("bramkowiec: blad krytyczny, gra przerwana\n", stderr);
+    std::abort();
+}
+
+LONG WINAPI po_awarii(EXCEPTION_POINTERS*) {
+    oddaj_konsole();
+    return EXCEPTION_CONTINUE_SEARCH;
+}
+}  // namespace
+
+bool sprawdz_terminal(std::string* blad) {
+    DWORD tryb = 0;
+    if (!GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &tryb) ||
+        !GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &tryb)) {
+        *blad = "gra potrzebuje konsoli: uruchom ja w oknie konsoli, bez przekierowan";
+        return false;
+    }
+    return true;
+}
+
+int w_oknie(void (*gra)()) {
+    std::set_terminate(po_bledzie_krytycznym);
+    SetUnhandledExceptionFilter(po_awarii);
+    przejmij_przerwania();
+    bool przerwana = false;
+    std::string blad;
+    try {
+        okno_windows okno;
+        gra();
+    } catch (const przerwanie&) {
+        przerwana = true;
+    } catch (const std::exception& e) {
+        blad = e.what();
+    }
+    konsola_oddana();
+    if (przerwana) return static_cast<int>(przerwany_ctrl_c);
+    if (!blad.empty()) std::fprintf(stderr, "bramkowiec: blad: %s\n", blad.c_str());
+    return blad.empty() ? 0 : 1;
+}
