@@ -1,5 +1,5 @@
 # The two commands a player or developer needs: make play, make test.
-.PHONY: play test build asan bench fuzz setup clean
+.PHONY: play test build asan bench fuzz setup clean windows
 
 setup:
 	@scripts/setup
@@ -13,6 +13,13 @@ play: build
 
 test: build
 	@ctest --preset default
+	@scripts/testy_windows
+
+# The Windows console game, cross-compiled: build-windows/bramkowiec.exe and the zip a player
+# unpacks anywhere, build-windows/bramkowiec-windows.zip.
+windows: setup
+	@cmake --preset windows >/dev/null
+	@cmake --build --preset windows --target paczka_windows
 
 asan: setup
 	@cmake --preset asan >/dev/null
@@ -43,4 +50,4 @@ fuzz: setup
 	done
 
 clean:
-	rm -rf build build-asan build-fuzz fuzz-out
+	rm -rf build build-asan build-fuzz build-windows fuzz-out
