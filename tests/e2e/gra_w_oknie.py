@@ -135,8 +135,10 @@ class Gra(unittest.TestCase):
                 self.zakoncz(gra, sygnal)
 
     def test_refusals_print_one_polish_line_and_end_with_status_1(self):
-        for plik, tresc, slowo in ((None, None, "terminala"), ("stadion.txt", None, "stadion.txt"),
-                                   ("gracze.txt", "52 0\nKowal 4x 20\n", "gracze.txt")):
+        # A missing file adds one line saying where the game looks for its files.
+        for plik, tresc, slowo, wierszy in (
+                (None, None, "terminala", 1), ("stadion.txt", None, "biezacego katalogu", 2),
+                ("gracze.txt", "52 0\nKowal 4x 20\n", "plik gracze.txt, wiersz 2", 1)):
             with self.subTest(plik=plik, tresc=tresc):
                 if plik:
                     os.remove(os.path.join(self.katalog, plik))
@@ -146,7 +148,7 @@ class Gra(unittest.TestCase):
                 wynik = subprocess.run([BINARKA], cwd=self.katalog, stdin=subprocess.DEVNULL,
                                        capture_output=True, env=okno.srodowisko(self.katalog))
                 self.assertEqual((wynik.returncode, wynik.stdout), (1, b""))
-                self.assertEqual(wynik.stderr.decode("ascii").count("\n"), 1, wynik.stderr)
+                self.assertEqual(wynik.stderr.decode("ascii").count("\n"), wierszy, wynik.stderr)
                 self.assertIn(slowo, wynik.stderr.decode())
         for term in ("nieznany-terminal", "dumb"):
             self.assertEqual(self.start(menu=False, term=term).koniec(), (1, True))
