@@ -24,6 +24,10 @@ std::vector<int> bajty_konsoli(nacisniecie n) {
         case nacisniecie::inny_specjalny:
             return {0};
         case nacisniecie::zmiana_rozmiaru:
+        case nacisniecie::strona_w_gore:
+        case nacisniecie::strona_w_dol:
+        case nacisniecie::kolko_w_gore:
+        case nacisniecie::kolko_w_dol:
             return {};
         case nacisniecie::znak:
             break;
@@ -31,4 +35,18 @@ std::vector<int> bajty_konsoli(nacisniecie n) {
     if (n.z == U'\n' || n.z == U'\r') return {13};
     if (n.z < 0x80) return {static_cast<int>(n.z)};
     return {obcy_znak};
+}
+
+bool sekwencja_esc::dalej(char32_t z) {
+    switch (stan_) {
+        case poczatek:
+            stan_ = z == U'[' ? csi : z == U'O' ? ss3 : poczatek;
+            return stan_ != poczatek;
+        case csi:
+            // Parameters and intermediates go on; a final byte (or anything else) ends it.
+            return z >= 0x20 && z < 0x40;
+        case ss3:
+            return false;
+    }
+    return false;
 }

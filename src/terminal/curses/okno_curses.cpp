@@ -183,6 +183,7 @@ const okno_curses::wyglad_komorki& okno_curses::wyglad_bajtu(int atrybut) {
         wyglad_komorki w{A_NORMAL, 0};
         if (g.pogrubiony) w.atrybuty |= A_BOLD;
         if (g.odwrocony) w.atrybuty |= A_REVERSE;
+        if (g.podkreslony) w.atrybuty |= A_UNDERLINE;
         if (kolorow_ >= 8) {
             bool nowa = false;
             const bool zwykla = g.znak == COLOR_WHITE && g.tlo == COLOR_BLACK;
