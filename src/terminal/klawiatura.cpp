@@ -1,5 +1,8 @@
 #include "terminal/klawiatura.h"
 
+#include <string_view>
+#include <utility>
+
 namespace {
 constexpr int prefiks_strzalki = 224;
 // A character the console has no byte for; it still counts as "any key" but matches no
@@ -38,6 +41,7 @@ std::vector<int> bajty_konsoli(nacisniecie n) {
 }
 
 bool sekwencja_esc::dalej(char32_t z) {
+    znaki_ += z;
     switch (stan_) {
         case poczatek:
             stan_ = z == U'[' ? csi : z == U'O' ? ss3 : poczatek;
@@ -49,4 +53,21 @@ bool sekwencja_esc::dalej(char32_t z) {
             return false;
     }
     return false;
+}
+
+nacisniecie sekwencja_esc::klawisz() const {
+    static constexpr std::pair<std::u32string_view, nacisniecie::rodzaj> znane[] = {
+        {U"[A", nacisniecie::gora},
+        {U"OA", nacisniecie::gora},
+        {U"[B", nacisniecie::dol},
+        {U"OB", nacisniecie::dol},
+        {U"[C", nacisniecie::prawo},
+        {U"OC", nacisniecie::prawo},
+        {U"[D", nacisniecie::lewo},
+        {U"OD", nacisniecie::lewo},
+        {U"[5~", nacisniecie::strona_w_gore},
+        {U"[6~", nacisniecie::strona_w_dol}};
+    for (auto [tekst, rodzaj] : znane)
+        if (znaki_ == tekst) return {rodzaj};
+    return {nacisniecie::inny_specjalny};
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <string>
 #include <vector>
 
 // One key press as the terminal window reports it: a typed character or a special key.
@@ -34,7 +35,12 @@ class sekwencja_esc {
   public:
     // Takes the next character; false when it was the sequence's last.
     bool dalej(char32_t z);
+    // The key the whole sequence stands for. Arrows and page keys in the cursor mode a shell
+    // leaves the terminal in (after Ctrl-Z and fg, until curses asks for its own mode again)
+    // are those keys; anything else is a key the game does not know.
+    nacisniecie klawisz() const;
 
   private:
     enum { poczatek, csi, ss3 } stan_ = poczatek;
+    std::u32string znaki_;
 };

@@ -122,21 +122,26 @@ TEST(WidokOkna, OwnLinesSwitchAttributesOnMarksAndFitEightyColumns) {
     EXPECT_LE(nota_przewiniecia(288, 300, 300).size(), 80u);
 }
 
-TEST(Klawiatura, AnEscapeSequenceEndsAtItsLastCharacter) {
+TEST(Klawiatura, AnEscapeSequenceIsOneKeyEndingAtItsLastCharacter) {
     struct przypadek {
         const char* nazwa;
         std::u32string po_esc;
         std::size_t dlugosc;
+        nacisniecie::rodzaj r;
     };
-    for (const auto& p : {przypadek{"Alt-x", U"xy", 1},
-                          {"Alt-[ alone", U"[", 1},
-                          {"ctrl-up", U"[1;5Ax", 5},
-                          {"F1 in SS3", U"OPx", 2},
-                          {"Alt-Escape", U"\x1b[", 1}}) {
+    for (const auto& p : {przypadek{"Alt-x", U"xy", 1, nacisniecie::inny_specjalny},
+                          {"Alt-[ alone", U"[", 1, nacisniecie::inny_specjalny},
+                          {"ctrl-up", U"[1;5Ax", 5, nacisniecie::inny_specjalny},
+                          {"F1 in SS3", U"OPx", 2, nacisniecie::inny_specjalny},
+                          {"Alt-Escape", U"\x1b[", 1, nacisniecie::inny_specjalny},
+                          {"down in cursor mode", U"[Bx", 2, nacisniecie::dol},
+                          {"left in keypad mode", U"OD", 2, nacisniecie::lewo},
+                          {"page up", U"[5~", 3, nacisniecie::strona_w_gore}}) {
         SCOPED_TRACE(p.nazwa);
         sekwencja_esc s;
         std::size_t i = 0;
         while (i < p.po_esc.size() && s.dalej(p.po_esc[i])) ++i;
         EXPECT_EQ(std::min(i + 1, p.po_esc.size()), p.dlugosc);
+        EXPECT_EQ(s.klawisz().r, p.r);
     }
 }
