@@ -13,12 +13,14 @@ const char* const katalog = "save";
 const std::string nazwy[] = {"druzyny.txt", "gracze.txt", "stadion.txt"};
 
 bool zapytaj(const char* pytanie) {
+    klawisze_ekranu pomoc("t: tak  kazdy inny klawisz: nie");
     cls();
     drukuj("%s", pytanie);
     return klawisz() == 't';
 }
 
 void zglos(const char* co, const std::string& powod) {
+    klawisze_ekranu pomoc("dowolny klawisz: powrot do menu");
     drukuj("%s\n\rPowod: %s\n\r", co, powod.c_str());
     klawisz();
 }
