@@ -14,6 +14,7 @@ const char* const katalog = "save";
 const std::string nazwy[] = {"druzyny.txt", "gracze.txt", "stadion.txt"};
 
 bool zapytaj(const char* pytanie) {
+    klawisze_ekranu pomoc("t: tak  kazdy inny klawisz: nie");
     cls();
     drukuj("%s", pytanie);
     return klawisz() == 't';
@@ -40,6 +41,7 @@ std::string zawiniety(const std::string& tekst) {
 }
 
 void zglos(const char* co, const std::string& powod) {
+    klawisze_ekranu pomoc("dowolny klawisz: powrot do menu");
     drukuj("%s\n\r%s\n\r", co, zawiniety("Powod: " + powod).c_str());
     klawisz();
 }
