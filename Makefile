@@ -1,5 +1,5 @@
 # The two commands a player or developer needs: make play, make test.
-.PHONY: play test build asan bench fuzz setup clean
+.PHONY: play test build asan bench fuzz setup clean install deb
 
 setup:
 	@scripts/setup
@@ -41,6 +41,15 @@ fuzz: setup
 			-print_final_stats=1 2>fuzz-out/$$cel.log || { tail -40 fuzz-out/$$cel.log; exit 1; }; \
 		grep -h stat::number_of_executed_units fuzz-out/$$cel.log | sed "s/^/$$cel: /"; \
 	done
+
+# A player installs into ~/.local, root into /usr/local; PREFIX= and DESTDIR= choose otherwise.
+PREFIX ?= $(if $(filter 0,$(shell id -u)),/usr/local,$(HOME)/.local)
+
+install: build
+	@cmake --install build --prefix "$(PREFIX)" --strip
+
+deb: build
+	@cpack --config build/CPackConfig.cmake
 
 clean:
 	rm -rf build build-asan build-fuzz fuzz-out

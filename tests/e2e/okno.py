@@ -71,15 +71,17 @@ def czytaj(sciezka):
 class Gra:
     """bramkowiec in a fresh pseudo-terminal, by default its controlling terminal."""
 
-    def __init__(self, binarka, katalog, wiersze=24, kolumny=80, sterujacy=True, **opcje):
+    def __init__(self, binarka, katalog, wiersze=24, kolumny=80, sterujacy=True, argumenty=(),
+                 zmienne=None, **opcje):
         self.surowe, glowny, self.tty = b"", *pty.openpty()
         self.ekran, self.start = Ekran(kolumny, wiersze), time.monotonic()
         self.strumien = Strumien(self.ekran)
         self.rozmiar(wiersze, kolumny)
         self.przed = termios.tcgetattr(self.tty)
-        self.gra = subprocess.Popen([os.path.realpath(binarka)], cwd=katalog, stdin=self.tty,
-                                    stdout=self.tty, stderr=self.tty, start_new_session=True,
-                                    env=srodowisko(katalog, **opcje),
+        self.gra = subprocess.Popen([os.path.realpath(binarka), *argumenty], cwd=katalog,
+                                    stdin=self.tty, stdout=self.tty, stderr=self.tty,
+                                    start_new_session=True,
+                                    env={**srodowisko(katalog, **opcje), **(zmienne or {})},
                                     preexec_fn=przejmij_tty if sterujacy else None)
         self.proces = pexpect.fdpexpect.fdspawn(glowny)
         self.proces.delaybeforesend = None
