@@ -58,6 +58,7 @@ class Pakiet(unittest.TestCase):
         self.assertRegex(pole("Depends"), r"libncursesw6 \(>= [0-9.]+\)")
         wpis = bajty(os.path.join(ROZPAKOWANY, "usr/share/applications/bramkowiec.desktop"))
         self.assertIn(b"\nTerminal=true\n", wpis)
+        self.assertIn(b"\nExec=/usr/games/bramkowiec\n", wpis)
 
     def test_compressed_documents_are_reproducible_and_carry_the_version(self):
         for plik, slowa in (("usr/share/man/man6/bramkowiec.6.gz", "bramkowiec %s" % WERSJA),
