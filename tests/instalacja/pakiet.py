@@ -74,7 +74,7 @@ class Pakiet(unittest.TestCase):
         dom = tempfile.mkdtemp(prefix="bramkowiec-install-deb-dom-")
         self.addCleanup(shutil.rmtree, dom, True)
         wynik = subprocess.run([os.path.join(ROZPAKOWANY, "usr/games/bramkowiec")],
-                               stdin=subprocess.DEVNULL, capture_output=True, text=True,
+                               stdin=subprocess.DEVNULL, capture_output=True, text=True, timeout=15,
                                env={"PATH": "/usr/bin:/bin", "HOME": dom, "TERM": "xterm"})
         # Without a terminal the game itself refuses: the launcher found it and its files.
         self.assertEqual(wynik.returncode, 1)

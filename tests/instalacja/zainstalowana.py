@@ -65,8 +65,9 @@ class Zainstalowana(unittest.TestCase):
 
     def bez_terminala(self, *argumenty, launcher=None, **popen):
         """The launcher without a terminal: what it printed and its status."""
+        # A launcher waiting for the lock instead of refusing fails here, not at the test's end.
         return subprocess.run([launcher or self.launcher, *argumenty], cwd=self.dom,
-                              stdin=subprocess.DEVNULL, capture_output=True,
+                              stdin=subprocess.DEVNULL, capture_output=True, timeout=okno.LIMIT,
                               env={**okno.srodowisko(self.dom), **self.zmienne}, **popen)
 
     def odmowa(self, wynik, slowa):
