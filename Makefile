@@ -1,15 +1,21 @@
 # The two commands a player or developer needs: make play, make test.
-.PHONY: play test build asan bench fuzz setup clean windows
+.PHONY: play gra test build asan bench fuzz setup clean install deb windows
 
+# Playing needs only the compiler, CMake, Ninja and ncurses; everything else needs the test tools.
 setup:
-	@scripts/setup
+	@scripts/setup test
+
+gra:
+	@scripts/setup play
+	@cmake --preset default >/dev/null
+	@cmake --build --preset default --target bramkowiec
+
+play: gra
+	@cd data && ../build/bramkowiec
 
 build: setup
 	@cmake --preset default >/dev/null
 	@cmake --build --preset default
-
-play: build
-	@cd data && ../build/bramkowiec
 
 test: build
 	@ctest --preset default
@@ -48,6 +54,15 @@ fuzz: setup
 			-print_final_stats=1 2>fuzz-out/$$cel.log || { tail -40 fuzz-out/$$cel.log; exit 1; }; \
 		grep -h stat::number_of_executed_units fuzz-out/$$cel.log | sed "s/^/$$cel: /"; \
 	done
+
+# A player installs into ~/.local, root into /usr/local; PREFIX= and DESTDIR= choose otherwise.
+PREFIX ?= $(if $(filter 0,$(shell id -u)),/usr/local,$(HOME)/.local)
+
+install: gra
+	@cmake --install build --prefix "$(PREFIX)" --strip
+
+deb: build
+	@cpack --config build/CPackConfig.cmake
 
 clean:
 	rm -rf build build-asan build-fuzz build-windows fuzz-out

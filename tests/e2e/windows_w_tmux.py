@@ -115,6 +115,8 @@ class GraWindows(unittest.TestCase):
         tytul = TYTUL.match(okno.tekst(kolory=True))
         self.assertTrue(tytul, okno.tekst(kolory=True))
         self.assertEqual(okno.wiersz(0).strip(), tytul.group(1))
+        # The 25th row is the window's own: the menu's keys.
+        self.assertIn("Ctrl-C", okno.wiersz(24))
         self.assertTrue(okno.nacisnij("Down", PIERWSZY_KLAWISZ_S) and w_menu(okno, 1),
                         okno.tekst())
         okno.nacisnij("Space")

@@ -14,6 +14,10 @@ std::optional<nacisniecie> nacisniecie_klawisza(WORD klawisz, wchar_t znak) {
             return nacisniecie{nacisniecie::enter};
         case VK_BACK:
             return nacisniecie{nacisniecie::cofnij};
+        case VK_PRIOR:
+            return nacisniecie{nacisniecie::strona_w_gore};
+        case VK_NEXT:
+            return nacisniecie{nacisniecie::strona_w_dol};
         case VK_SHIFT:
         case VK_CONTROL:
         case VK_MENU:

@@ -84,6 +84,9 @@ int okno_windows::klawisz(const ekran& e) {
         const auto [n, razy] = czytaj();
         // The player cannot see the game in a window that is too small: such keys are lost.
         if (za_male()) continue;
+        const auto reakcja = widok_.klawisz(n.r, e);
+        if (reakcja == widok_okna::reakcja::przewin || reakcja == widok_okna::reakcja::przemaluj)
+            continue;
         const auto bajty = bajty_konsoli(n);
         // A held key comes as one event with a count; the game reads each repeat.
         for (int i = 0; i < razy; ++i)
@@ -108,7 +111,8 @@ void okno_windows::maluj(const ekran& e) {
     const SMALL_RECT okno = widoczne(bufor_);
     const int kolumn = szerokosc_okna(okno);
     const int wierszy = wysokosc_okna(okno);
-    auto obraz = obraz_okna(e, kolumn, wierszy);
+    widok_.ustaw_wysokosc(wierszy);
+    auto obraz = obraz_okna(e, widok_, kolumn, wierszy);
     const bool zmiana = obraz.size() != ostatni_.size() || okno.Left != ostatnie_okno_.Left ||
                         okno.Top != ostatnie_okno_.Top ||
                         !std::equal(obraz.begin(), obraz.end(), ostatni_.begin(),
@@ -125,13 +129,9 @@ void okno_windows::maluj(const ekran& e) {
         ostatni_ = std::move(obraz);
         ostatnie_okno_ = okno;
     }
-    COORD kursor{okno.Left, okno.Top};
-    if (!okno_za_male(kolumn, wierszy)) {
-        kursor.X = static_cast<SHORT>(kursor.X + e.kursor_x());
-        kursor.Y =
-            static_cast<SHORT>(kursor.Y + e.kursor_y() - pierwszy_widoczny(e.kursor_y(), wierszy));
-    }
-    SetConsoleCursorPosition(bufor_, kursor);
+    const COORD kursor = kursor_okna(e, widok_, kolumn, wierszy);
+    SetConsoleCursorPosition(bufor_, {static_cast<SHORT>(okno.Left + kursor.X),
+                                      static_cast<SHORT>(okno.Top + kursor.Y)});
 }
 
 okno_windows::odczyt okno_windows::czytaj() {

@@ -7,6 +7,7 @@
 #include "terminal/ekran.h"
 #include "terminal/klawiatura.h"
 #include "terminal/terminal.h"
+#include "terminal/widok_okna.h"
 
 // The console shown in a Windows console window. The game draws on a screen buffer of its own,
 // so the window's text, colours and cursor are untouched underneath and come back when it
@@ -36,6 +37,7 @@ class okno_windows : public terminal {
     std::vector<CHAR_INFO> ostatni_;
     SMALL_RECT ostatnie_okno_{};
     std::deque<int> oczekujace_;
+    widok_okna widok_;
     terminal* poprzedni_ = nullptr;
 };
 

@@ -24,6 +24,8 @@ TEST(KlawiszeWindows, VirtualKeysBecomeTheGamesPressesAndModifiersNone) {
         {"capital H", 'H', L'H', nacisniecie{nacisniecie::znak, U'H'}},
         {"escape", VK_ESCAPE, 27, nacisniecie{nacisniecie::znak, 27}},
         {"polish letter", 'A', L'\u0105', nacisniecie{nacisniecie::znak, U'\u0105'}},
+        {"page up", VK_PRIOR, 0, nacisniecie{nacisniecie::strona_w_gore}},
+        {"page down", VK_NEXT, 0, nacisniecie{nacisniecie::strona_w_dol}},
         {"F1", VK_F1, 0, nacisniecie{nacisniecie::inny_specjalny}},
         {"home", VK_HOME, 0, nacisniecie{nacisniecie::inny_specjalny}},
         {"shift", VK_SHIFT, 0, std::nullopt},
