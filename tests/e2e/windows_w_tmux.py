@@ -28,8 +28,11 @@ class Okno:
         self.katalog = katalog
 
     def tmux(self, *argumenty):
-        return subprocess.run(["tmux", "-L", self.gniazdo] + list(argumenty), check=True,
-                               capture_output=True, text=True).stdout
+        # UTF-8 whatever the caller's locale: wine writes the console's text to the terminal
+        # in the locale's character set.
+        return subprocess.run(["tmux", "-u", "-L", self.gniazdo] + list(argumenty), check=True,
+                              capture_output=True, encoding="utf-8",
+                              env=dict(os.environ, LC_ALL="C.UTF-8")).stdout
 
     def uruchom(self):
         polecenie = ("env -u DISPLAY WINEDEBUG=-all wine bramkowiec.exe; "
@@ -161,6 +164,9 @@ class GraWindows(unittest.TestCase):
         self.assertIn("KOLEJKA LIGOWA: 1", okno.wiersz(1))
         self.assertTrue(okno.nacisnij("Up", PIERWSZY_KLAWISZ_S) and w_menu(okno, 9),
                         okno.tekst())
+        # The one UTF-8 word of the game's texts, on the info screen.
+        okno.nacisnij("Space")
+        self.assertIn("przestaje si\u0119 rozwijac", okno.tekst())
 
 
 if __name__ == "__main__":
