@@ -3,7 +3,6 @@
 #include <atomic>
 
 namespace {
-std::atomic<DWORD> odebrane{0};
 std::atomic<bool> odebrano{false};
 HANDLE pobudka = nullptr;
 HANDLE oddana = nullptr;
@@ -12,7 +11,6 @@ constexpr DWORD czas_na_zamkniecie_ms = 4000;
 
 // Runs on a thread of its own: it only records the event and lets the game's thread act.
 BOOL WINAPI na_zdarzenie(DWORD zdarzenie) {
-    odebrane = zdarzenie;
     odebrano = true;
     SetEvent(pobudka);
     // A blocked key read returns only with an input event: a focus event is one no game key
@@ -40,7 +38,7 @@ HANDLE budzik() {
 }
 
 void sprawdz_przerwanie() {
-    if (odebrano) throw przerwanie{odebrane};
+    if (odebrano) throw przerwanie{};
 }
 
 void konsola_oddana() {

@@ -3,9 +3,7 @@
 
 // Ctrl-C, Ctrl-Break or closing the console window came while the game ran. Thrown from the
 // key read or pause it woke, so the game unwinds to the place that gives the console back.
-struct przerwanie {
-    DWORD zdarzenie;
-};
+struct przerwanie {};
 
 // From now on those events only wake the game instead of ending the process: a blocked key
 // read gets an input event and budzik() is signalled. Closing the window waits, a few seconds
