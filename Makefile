@@ -1,5 +1,5 @@
 # The two commands a player or developer needs: make play, make test.
-.PHONY: play test build asan bench fuzz setup clean
+.PHONY: play test build web asan bench fuzz setup clean
 
 setup:
 	@scripts/setup
@@ -11,7 +11,14 @@ build: setup
 play: build
 	@cd data && ../build/bramkowiec
 
+# The static site in build-web/site (emscripten); any static server can serve it.
+web: setup
+	@cmake --preset web >/dev/null
+	@cmake --build --preset web
+
+# Without emscripten the browser test reports itself skipped.
 test: build
+	@if command -v emcc >/dev/null 2>&1; then $(MAKE) --no-print-directory web; fi
 	@ctest --preset default
 
 asan: setup
@@ -43,4 +50,4 @@ fuzz: setup
 	done
 
 clean:
-	rm -rf build build-asan build-fuzz fuzz-out
+	rm -rf build build-asan build-fuzz build-web fuzz-out

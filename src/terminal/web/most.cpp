@@ -14,8 +14,8 @@ EM_JS(int, js_czeka_zdarzenie, (), { return bramkowiec.zdarzenia.length > 0 ? 1 
 EM_ASYNC_JS(void, js_zdarzenie, (char* bufor, int rozmiar),
             { stringToUTF8(await bramkowiec.zdarzenie(), bufor, rozmiar); });
 
-EM_ASYNC_JS(void, js_uspij, (int milisekundy),
-            { await new Promise((gotowe) = > setTimeout(gotowe, milisekundy)); });
+// The JavaScript stays in strona.js: clang-format would split its arrows here.
+EM_ASYNC_JS(void, js_uspij, (int milisekundy), { await bramkowiec.uspij(milisekundy); });
 
 EM_ASYNC_JS(int, js_utrwal, (), { return (await bramkowiec.utrwal()) ? 1 : 0; });
 

@@ -25,13 +25,19 @@ bool wczytuje_sie(const fs::path& skad, std::string* blad) {
             return odmowa(blad, std::string("brak pliku ") + nazwa);
     }
     std::string powod;
+    // The loaders do not always name their file; the player is told which one it was.
+    const auto odrzuc = [&](const char* nazwa) {
+        if (powod.find(nazwa) != std::string::npos) return odmowa(blad, powod);
+        return odmowa(blad,
+                      std::string("plik ") + nazwa + ": " + (powod.empty() ? "uszkodzony" : powod));
+    };
     const auto dr = std::make_unique<zespoly>(DR);
     const auto gr = std::make_unique<gracze>(GR);
     const auto st = std::make_unique<boisko>(ST);
-    const bool dobre = dr->load((skad / pliki_zapisu[0]).c_str(), &powod) &&
-                       gr->load((skad / pliki_zapisu[1]).c_str(), &powod) &&
-                       st->load((skad / pliki_zapisu[2]).c_str(), &powod);
-    return dobre || odmowa(blad, powod.empty() ? "uszkodzony plik zapisu" : powod);
+    if (!dr->load((skad / pliki_zapisu[0]).c_str(), &powod)) return odrzuc(pliki_zapisu[0]);
+    if (!gr->load((skad / pliki_zapisu[1]).c_str(), &powod)) return odrzuc(pliki_zapisu[1]);
+    if (!st->load((skad / pliki_zapisu[2]).c_str(), &powod)) return odrzuc(pliki_zapisu[2]);
+    return true;
 }
 }  // namespace
 

@@ -176,6 +176,9 @@ const bramkowiec = (() => {
             if (zdarzenia.length > 0) return Promise.resolve(zdarzenia.shift());
             return new Promise((gotowe) => { czekajacy = gotowe; });
         },
+        uspij(milisekundy) {
+            return new Promise((gotowe) => setTimeout(gotowe, milisekundy));
+        },
         utrwal() {
             return new Promise((gotowe) => Module.FS.syncfs(false, (blad) => gotowe(!blad)));
         },
