@@ -31,6 +31,8 @@ bench: setup
 	@cmake --build --preset default --target bramkowiec bramkowiec_bench
 	@./build/bench/bramkowiec_bench
 	@/usr/bin/python3 bench/okno_bench.py build/bramkowiec data
+	@if command -v emcc >/dev/null 2>&1; then $(MAKE) --no-print-directory web; fi
+	@node bench/web_bench.mjs build-web/site
 
 # Each loader's fuzz target runs FUZZ_SECONDS, its corpus kept in fuzz-out/ and seeded from the
 # shipped data file it reads; crashes and hangs (over 10 s on one input) land in fuzz-out/ too.

@@ -14,6 +14,7 @@ if (powod) {
 }
 const DANE = new URL('../../data/', import.meta.url).pathname;
 const SKLAD = 1;
+const SPRZEDARZ = 3;
 const BANK = 6;
 const ZAPIS = 7;
 const ODCZYT = 8;
@@ -120,6 +121,18 @@ const przypadki = [
         assert.doesNotMatch(tekst, /Zapisalem/);
         await g.nacisnij('Space');
         assert.equal(await g.wpis(), ZAPIS);
+    }],
+    ['a sale pauses half a second and keeps a key pressed meanwhile', async (g) => {
+        await g.do_wpisu(SPRZEDARZ);
+        await g.nacisnij('Space');
+        const poczatek = Date.now();
+        await g.karta.keyboard.press('Enter');
+        await g.karta.waitForFunction(() => document.getElementById('ekran').textContent.includes('sprzedany!'));
+        await g.karta.keyboard.press('Space');
+        assert.ok(await g.karta.evaluate(() => !bramkowiec.bezczynna), 'the pause ended too soon');
+        await g.spokoj();
+        assert.ok(Date.now() - poczatek >= 450, 'no pause');
+        assert.equal(await g.wpis(), SPRZEDARZ);
     }],
     ['the save downloads as the three plain files on disk', async (g) => {
         stan.pobrane = fs.mkdtempSync(path.join(os.tmpdir(), 'bramkowiec-web-pobrane-'));

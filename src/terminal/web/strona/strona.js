@@ -79,9 +79,10 @@ const bramkowiec = (() => {
         komunikatEl.textContent = tekst;
     }
 
-    function wyslij(nazwa) {
+    // czas: when the key was pressed, on the clock of performance.now().
+    function wyslij(nazwa, czas) {
         zdarzenia.push(nazwa);
-        if (czasKlawisza === null) czasKlawisza = performance.now();
+        if (czas !== undefined && czasKlawisza === null) czasKlawisza = czas;
         if (czekajacy) {
             const c = czekajacy;
             czekajacy = null;
@@ -96,7 +97,7 @@ const bramkowiec = (() => {
             przewin(e.key === 'PageUp' ? 1 - WIERSZY : WIERSZY - 1);
             return;
         }
-        wyslij(e.key);
+        wyslij(e.key, e.timeStamp);
     });
     ekran.addEventListener('wheel', (e) => {
         e.preventDefault();
@@ -108,7 +109,7 @@ const bramkowiec = (() => {
     for (const przycisk of dotyk.querySelectorAll('button')) {
         przycisk.addEventListener('pointerdown', (e) => {
             e.preventDefault();
-            wyslij(przycisk.dataset.klawisz);
+            wyslij(przycisk.dataset.klawisz, e.timeStamp);
         });
     }
 
@@ -183,7 +184,6 @@ const bramkowiec = (() => {
             return new Promise((gotowe) => Module.FS.syncfs(false, (blad) => gotowe(!blad)));
         },
         komunikat,
-        wyslij,
     };
 })();
 
