@@ -94,11 +94,20 @@ class Gra:
         self.strumien.feed(dane)
         return True
 
+    def dobierz(self):
+        """Takes in what the game still writes, until it falls silent for 20 ms."""
+        koniec = time.monotonic() + LIMIT
+        while self.przyjmij(0.02):
+            if time.monotonic() > koniec:
+                raise AssertionError("gra pisze bez konca\nekran:\n" + self.tekst())
+
     def koniec(self):
         """Waits for the game's end: its status and whether the tty settings came back."""
-        status = self.gra.wait(LIMIT)
-        while self.przyjmij(0.02):
-            pass
+        try:
+            status = self.gra.wait(LIMIT)
+        except subprocess.TimeoutExpired:
+            raise AssertionError("gra nie konczy sie\nekran:\n" + self.tekst()) from None
+        self.dobierz()
         return status, termios.tcgetattr(self.tty) == self.przed
 
     def wiersz(self, y):
@@ -133,8 +142,7 @@ class Gra:
                 raise AssertionError("gra nie czeka na klawisz\nekran:\n" + self.tekst())
             self.przyjmij(0.001)  # a game blocked writing to a full terminal goes on
         self.chwila = time.monotonic()  # when the answer stood complete
-        while self.przyjmij(0.02):
-            pass
+        self.dobierz()
         return self.surowe[poczatek:]
 
     def nacisnij(self, bajty):
