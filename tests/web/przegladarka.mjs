@@ -61,6 +61,7 @@ const przypadki = [
         });
         assert.match(nazwa[0], /[A-Za-z]{3}/);
         assert.deepEqual(nazwa.slice(1), ['rgb(0, 170, 0)', 'rgb(170, 0, 0)']);
+        assert.equal(await g.karta.$eval('#dotyk', (d) => d.hidden), true, 'touch buttons on a desktop');
         await g.karta.screenshot({path: path.join(wyniki, 'web-menu.png')});
     }],
     ['Down moves the marker one entry', async (g) => {
@@ -171,6 +172,24 @@ const przypadki = [
     }],
 ];
 
+// A phone of its own: the buttons are decided when the page loads.
+async function dotyk(przegladarka, adres, bledy) {
+    const t = new Gra(await przegladarka.newPage());
+    t.bledy = bledy;
+    await t.karta.setViewport({width: 390, height: 844, hasTouch: true, isMobile: true});
+    await t.otworz(adres);
+    assert.equal(await t.karta.$eval('#dotyk', (d) => d.hidden), false);
+    await t.karta.screenshot({path: path.join(wyniki, 'web-dotyk.png')});
+    const przycisk = (k) => `#dotyk button[data-klawisz="${k}"]`;
+    await t.karta.tap(przycisk('ArrowDown'));
+    await t.spokoj();
+    assert.equal(await t.wpis(), 1);
+    await t.karta.tap(przycisk(' '));
+    await t.spokoj();
+    assert.match(await t.tekst(), /imie {7}umie/);
+    await t.karta.close();
+}
+
 fs.mkdirSync(wyniki, {recursive: true});
 const s = await serwer(strona);
 const p = await przegladarka();
@@ -187,6 +206,16 @@ try {
             ++dobre;
         } catch (e) {
             console.log('FAIL ' + nazwa + ': ' + e.message + '\n' + (await g.tekst()));
+            ++zle;
+        }
+    }
+    for (const [nazwa, przypadek] of [['a touch screen gets buttons that play', dotyk]]) {
+        try {
+            await przypadek(p.b, s.adres, g.bledy);
+            console.log('ok   ' + nazwa);
+            ++dobre;
+        } catch (e) {
+            console.log('FAIL ' + nazwa + ': ' + e.message);
             ++zle;
         }
     }
