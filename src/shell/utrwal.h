@@ -3,8 +3,8 @@
 
 namespace komplet {
 
-// Makes a written file, or a directory's entries, survive the program and the machine: the
-// step differs by platform, so the build picks its one implementation.
+// Waits until a file's data, or a directory's entries, are on the disk and not only in the
+// cache that a power cut empties. The one platform call of the save set.
 bool utrwal(const std::filesystem::path& sciezka);
 
 }  // namespace komplet
