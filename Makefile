@@ -1,15 +1,19 @@
 # The two commands a player or developer needs: make play, make test.
 .PHONY: play test build web asan bench fuzz setup clean
 
+# Playing needs only the compiler, CMake, Ninja and ncurses; everything else needs the test tools.
 setup:
-	@scripts/setup
+	@scripts/setup test
+
+play:
+	@scripts/setup play
+	@cmake --preset default >/dev/null
+	@cmake --build --preset default --target bramkowiec
+	@cd data && ../build/bramkowiec
 
 build: setup
 	@cmake --preset default >/dev/null
 	@cmake --build --preset default
-
-play: build
-	@cd data && ../build/bramkowiec
 
 # The static site in build-web/site (emscripten); any static server can serve it.
 web: setup

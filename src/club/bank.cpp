@@ -49,6 +49,8 @@ void pobierz(boisko& st, int ile) {
 }  // namespace
 
 void boisko::bank() {
+    klawisze_ekranu pomoc(
+        "gora: oddajesz  dol: pobierasz  lewo/prawo: kwota  enter: wykonaj  spacja: wyjdz");
     int ile = 0;
     bool oddajesz = true;
     for (;;) {

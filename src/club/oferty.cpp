@@ -9,6 +9,7 @@ namespace {
 
 // The answer starts at no; up means yes, down no, and space confirms what is shown.
 bool tak_czy_nie() {
+    klawisze_ekranu pomoc("gora: tak  dol: nie  spacja: zatwierdz (tak podpisuje kontrakt)");
     bool tak = false;
     for (;;) {
         drukuj(tak ? " tak " : " nie ");

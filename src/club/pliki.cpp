@@ -6,38 +6,36 @@
 
 namespace {
 
-// Reads the club's values one by one; the first problem is kept with the name of the value.
+// Reads the club's values one by one, each under its name, so a message says which it was.
 class odczyt {
   public:
-    explicit odczyt(const char* sciezka) : plik_(sciezka), c_(sciezka) {}
+    explicit odczyt(const char* sciezka) : c_(sciezka) {}
 
-    bool liczba(int& pole, const char* co) { return sprawdz(c_.liczba(pole), co); }
-    bool liczba_bez_znaku(int& pole, const char* co) {
-        return sprawdz(c_.liczba_bez_znaku(pole), co);
+    bool liczba(int& pole, const char* co) {
+        c_.pole(co);
+        return c_.liczba(pole);
     }
-    bool nazwa(char* pole, std::size_t rozmiar, const char* co) {
-        return sprawdz(c_.nazwa(pole, rozmiar), co);
+    bool liczba_bez_znaku(int& pole, const char* co) {
+        c_.pole(co);
+        return c_.liczba_bez_znaku(pole);
+    }
+    bool nazwa(char* pole, std::size_t rozmiar, const std::string& co) {
+        c_.pole(co);
+        return c_.nazwa(pole, rozmiar);
     }
     bool liga(int& pole) {
         if (!liczba(pole, "liga")) return false;
         if (pole >= 0 && pole <= 2) return true;
         c_.zly_zakres("liga musi byc 0, 1 albo 2, a jest " + std::to_string(pole));
-        return sprawdz(false, "liga");
+        return false;
     }
 
     void zglos(std::string* blad) const {
-        if (blad != nullptr) *blad = plik_ + ": " + c_.blad() + "; pole: " + co_;
+        if (blad != nullptr) *blad = c_.blad();
     }
 
   private:
-    bool sprawdz(bool udane, const char* co) {
-        if (!udane && co_.empty()) co_ = co;
-        return udane;
-    }
-
-    std::string plik_;
     czytnik c_;
-    std::string co_;
 };
 
 }  // namespace
@@ -68,7 +66,7 @@ bool boisko::loadsponsor(const char* sciezka, std::string* blad) {
     for (int i = 0; i < nazw_sponsorow; ++i) {
         std::string co =
             "nazwa sponsora nr " + std::to_string(i + 1) + " z " + std::to_string(nazw_sponsorow);
-        if (!o.nazwa(nazwy[i], sizeof nazwy[i], co.c_str())) {
+        if (!o.nazwa(nazwy[i], sizeof nazwy[i], co)) {
             o.zglos(blad);
             return false;
         }

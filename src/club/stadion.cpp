@@ -110,6 +110,7 @@ void boisko::pokaz() const {
 }
 
 void boisko::stadion() {
+    klawisze_ekranu pomoc("gora/dol: wybor  lewo: wiecej  prawo: mniej (od razu)  spacja: wyjdz");
     int kursor = 0;
     for (;;) {
         pokaz();

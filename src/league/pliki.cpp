@@ -86,7 +86,7 @@ bool zespoly::load(const char* sciezka, std::string* blad) {
     czytnik c(sciezka);
     zespoly kopia = *this;
     if (!wczytaj(c, kopia)) {
-        if (blad) *blad = std::string("Plik druzyn ") + sciezka + ": " + c.blad();
+        if (blad) *blad = c.blad();
         return false;
     }
     *this = kopia;

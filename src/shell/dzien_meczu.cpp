@@ -84,6 +84,7 @@ void zaksieguj(const mecz& m) {
 }  // namespace
 
 void nastepnymecz() {
+    klawisze_ekranu pomoc("dowolny klawisz: dalej  PgUp/PgDn: przewin");
     cls();
     mecz m;
     m.liga = DR.twojaliga;

@@ -2,6 +2,7 @@
 #include "terminal/konsola.h"
 
 void info() {
+    klawisze_ekranu pomoc("dowolny klawisz: powrot do menu  PgUp/PgDn: przewin");
     cls();
     static const char* const wiersze[] = {
         "B R A M K O W I E C\n",

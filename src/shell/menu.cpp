@@ -72,6 +72,7 @@ void menu_od_poczatku() {
 }
 
 void menu_raz() {
+    klawisze_ekranu pomoc("gora/dol: wybor  spacja lub lewo: wejdz  Ctrl-C: koniec gry bez zapisu");
     rysuj();
     switch (klawisz()) {
         case 72:

@@ -1,18 +1,22 @@
 #include "shell/start.h"
 
+#include <filesystem>
+
 #include "club/boisko.h"
 #include "league/zespoly.h"
 #include "squad/gracze.h"
 
 namespace {
-bool odmowa(std::string* blad, const char* plik, const std::string& powod) {
+// The loaders name the file and the fault; a missing file most often means the game was
+// started in the wrong folder.
+bool odmowa(std::string* blad, const std::string& sciezka, const std::string& powod) {
     if (blad == nullptr) return false;
-    // The loaders usually name their file already; it is said once.
-    if (powod.find(plik) != std::string::npos) {
-        *blad = "nie mozna wczytac gry: " + powod;
-    } else {
-        *blad =
-            std::string("nie mozna wczytac pliku ") + plik + (powod.empty() ? "" : ": " + powod);
+    *blad = "nie mozna wczytac gry: " + powod;
+    std::error_code e;
+    if (!std::filesystem::exists(sciezka, e)) {
+        *blad +=
+            "\nGra czyta swoje piec plikow z biezacego katalogu: uruchom ja przez make play "
+            "albo w katalogu data/.";
     }
     return false;
 }
@@ -27,7 +31,7 @@ bool wczytaj_gre(std::string* blad, const std::string& katalog) {
     gracze gr = GR;
     boisko st = ST;
     std::string powod;
-    const auto odmow = [&](const char* plik) { return odmowa(blad, plik, powod); };
+    const auto odmow = [&](const char* plik) { return odmowa(blad, sciezka(plik), powod); };
     if (!dr.load(sciezka("druzyny-1995.txt").c_str(), &powod)) return odmow("druzyny-1995.txt");
     if (!gr.load(sciezka("gracze.txt").c_str(), &powod)) return odmow("gracze.txt");
     if (!gr.loadrynek(sciezka("rynek.txt").c_str(), &powod)) return odmow("rynek.txt");

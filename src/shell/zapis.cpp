@@ -1,5 +1,6 @@
 #include "shell/zapis.h"
 
+#include <sstream>
 #include <string>
 
 #include "club/boisko.h"
@@ -13,13 +14,35 @@ const char* const katalog = "save";
 const std::string nazwy[] = {"druzyny.txt", "gracze.txt", "stadion.txt"};
 
 bool zapytaj(const char* pytanie) {
+    klawisze_ekranu pomoc("t: tak  kazdy inny klawisz: nie");
     cls();
     drukuj("%s", pytanie);
     return klawisz() == 't';
 }
 
+// Our reasons can be longer than a row: they break between words, never inside one.
+std::string zawiniety(const std::string& tekst) {
+    constexpr std::size_t szerokosc = 79;
+    std::string wynik;
+    std::size_t w_wierszu = 0;
+    std::istringstream slowa(tekst);
+    for (std::string slowo; slowa >> slowo;) {
+        if (w_wierszu > 0 && w_wierszu + 1 + slowo.size() > szerokosc) {
+            wynik += "\n\r";
+            w_wierszu = 0;
+        } else if (w_wierszu > 0) {
+            wynik += ' ';
+            ++w_wierszu;
+        }
+        wynik += slowo;
+        w_wierszu += slowo.size();
+    }
+    return wynik;
+}
+
 void zglos(const char* co, const std::string& powod) {
-    drukuj("%s\n\rPowod: %s\n\r", co, powod.c_str());
+    klawisze_ekranu pomoc("dowolny klawisz: powrot do menu");
+    drukuj("%s\n\r%s\n\r", co, zawiniety("Powod: " + powod).c_str());
     klawisz();
 }
 

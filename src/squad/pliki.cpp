@@ -47,10 +47,8 @@ bool gracze::load(const char* sciezka, std::string* blad) {
     std::fill(std::begin(nowe.wiek), std::end(nowe.wiek), 0);
     for (int i = 0; !c.na_koncu(); ++i) {
         if (i == miejsc) {
-            if (blad != nullptr) {
-                *blad = "w kadrze jest wiecej niz " + std::to_string(miejsc) + " zawodnikow";
-            }
-            return false;
+            c.zly_plik("w kadrze jest wiecej niz " + std::to_string(miejsc) + " zawodnikow");
+            return zglos(c, blad);
         }
         if (!zawodnik(c, nowe, i)) return zglos(c, blad);
     }
@@ -76,11 +74,9 @@ bool gracze::loadrynek(const char* sciezka, std::string* blad) {
     char nowe[nazw_rynku][15]{};
     for (int k = 0; k < nazw_rynku; ++k) {
         if (c.otwarty() && c.na_koncu()) {
-            if (blad != nullptr) {
-                *blad = "za malo nazwisk na rynku: jest " + std::to_string(k) + ", potrzeba " +
-                        std::to_string(nazw_rynku);
-            }
-            return false;
+            c.zly_plik("za malo nazwisk na rynku: jest " + std::to_string(k) + ", potrzeba " +
+                       std::to_string(nazw_rynku));
+            return zglos(c, blad);
         }
         if (!c.nazwa(nowe[k], sizeof nowe[k])) return zglos(c, blad);
     }

@@ -72,6 +72,9 @@ char gracze::pokazsklad(int* wybrany) {
 }
 
 void gracze::sklad() {
+    klawisze_ekranu pomoc(
+        "gora/dol: wybor  lewo/prawo: gra/nie gra  spacja: wyjdz  "
+        "{9}BR {11}OBR {13}POM {15}NAP");
     for (;;) {
         int w = 0;
         char k = pokazsklad(&w);

@@ -36,6 +36,11 @@ class ekran {
     // Rows from the first to the last non-blank one, joined with "\n".
     std::string tekst() const;
 
+    // The keys of the screen in force, for a window with room for a help line. Kept beside
+    // the cells, never in them: what the game printed stays exactly what it printed.
+    void ustaw_podpowiedz(std::string_view tekst) { podpowiedz_ = tekst; }
+    const std::string& podpowiedz() const { return podpowiedz_; }
+
   private:
     static std::size_t indeks(int k, int w) { return static_cast<std::size_t>(w) * szerokosc + k; }
     void znak(char32_t z);
@@ -45,4 +50,5 @@ class ekran {
     int x_ = 0;
     int y_ = 0;
     std::uint8_t atrybut_ = atrybut_poczatkowy;
+    std::string podpowiedz_;
 };

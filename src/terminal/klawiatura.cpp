@@ -1,5 +1,8 @@
 #include "terminal/klawiatura.h"
 
+#include <string_view>
+#include <utility>
+
 namespace {
 constexpr int prefiks_strzalki = 224;
 // A character the console has no byte for; it still counts as "any key" but matches no
@@ -24,6 +27,10 @@ std::vector<int> bajty_konsoli(nacisniecie n) {
         case nacisniecie::inny_specjalny:
             return {0};
         case nacisniecie::zmiana_rozmiaru:
+        case nacisniecie::strona_w_gore:
+        case nacisniecie::strona_w_dol:
+        case nacisniecie::kolko_w_gore:
+        case nacisniecie::kolko_w_dol:
             return {};
         case nacisniecie::znak:
             break;
@@ -31,4 +38,36 @@ std::vector<int> bajty_konsoli(nacisniecie n) {
     if (n.z == U'\n' || n.z == U'\r') return {13};
     if (n.z < 0x80) return {static_cast<int>(n.z)};
     return {obcy_znak};
+}
+
+bool sekwencja_esc::dalej(char32_t z) {
+    znaki_ += z;
+    switch (stan_) {
+        case poczatek:
+            stan_ = z == U'[' ? csi : z == U'O' ? ss3 : poczatek;
+            return stan_ != poczatek;
+        case csi:
+            // Parameters and intermediates go on; a final byte (or anything else) ends it.
+            return z >= 0x20 && z < 0x40;
+        case ss3:
+            return false;
+    }
+    return false;
+}
+
+nacisniecie sekwencja_esc::klawisz() const {
+    static constexpr std::pair<std::u32string_view, nacisniecie::rodzaj> znane[] = {
+        {U"[A", nacisniecie::gora},
+        {U"OA", nacisniecie::gora},
+        {U"[B", nacisniecie::dol},
+        {U"OB", nacisniecie::dol},
+        {U"[C", nacisniecie::prawo},
+        {U"OC", nacisniecie::prawo},
+        {U"[D", nacisniecie::lewo},
+        {U"OD", nacisniecie::lewo},
+        {U"[5~", nacisniecie::strona_w_gore},
+        {U"[6~", nacisniecie::strona_w_dol}};
+    for (auto [tekst, rodzaj] : znane)
+        if (znaki_ == tekst) return {rodzaj};
+    return {nacisniecie::inny_specjalny};
 }

@@ -12,7 +12,10 @@ wyglad wyglad_atrybutu(int atrybut, int kolorow) {
     int tlo = (atrybut >> 4) & 0x0f;
     wyglad w;
     if (kolorow < 8) {
-        w.odwrocony = tlo != 0;
+        const int podstawowy = znak & 7;
+        w.odwrocony = tlo != 0 || podstawowy == 5;
+        w.podkreslony = podstawowy == 1;
+        w.pogrubiony = podstawowy == 3;
         return w;
     }
     w.znak = na_terminal(znak & 7);

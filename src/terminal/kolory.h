@@ -10,9 +10,14 @@ struct wyglad {
     int tlo = 0;
     bool pogrubiony = false;  // bright foreground where only 8 colours exist
     bool odwrocony = false;   // a coloured background on a terminal without colours
+    bool podkreslony = false;
     bool operator==(const wyglad&) const = default;
 };
 
+// Without colours a coloured background is reverse video, and the foregrounds the position
+// colours differ by become their own video attributes: blue underlined, cyan bold, magenta
+// reverse, white plain. So goalkeepers, defenders, midfielders and forwards stay apart, and
+// the user's row (blue on green) stays apart from the table's red rows.
 wyglad wyglad_atrybutu(int atrybut, int kolorow);
 
 // Colour pairs handed out in order of first use, so a screen's few combinations fit even a

@@ -67,3 +67,11 @@ int klawisz() {
 void czekaj(int milisekundy) {
     wymagany().czekaj(milisekundy, biezacy_ekran());
 }
+
+klawisze_ekranu::klawisze_ekranu(const char* tekst) : poprzednie_(biezacy_ekran().podpowiedz()) {
+    biezacy_ekran().ustaw_podpowiedz(tekst);
+}
+
+klawisze_ekranu::~klawisze_ekranu() {
+    biezacy_ekran().ustaw_podpowiedz(poprzednie_);
+}

@@ -1,4 +1,5 @@
 #pragma once
+#include <string>
 
 class ekran;
 
@@ -18,5 +19,19 @@ void linia(const char* tekst);
 // One key without echo: a byte 0..255; an arrow key comes as 224 followed by its code.
 int klawisz();
 void czekaj(int milisekundy);
+
+// Names the keys of the screen that declares it, for a window with room for a help line,
+// until the end of the enclosing scope, when the previous screen's keys are back. "{N}"
+// switches the help line to console attribute N. The screen buffer is not touched.
+class klawisze_ekranu {
+  public:
+    explicit klawisze_ekranu(const char* tekst);
+    ~klawisze_ekranu();
+    klawisze_ekranu(const klawisze_ekranu&) = delete;
+    klawisze_ekranu& operator=(const klawisze_ekranu&) = delete;
+
+  private:
+    std::string poprzednie_;
+};
 
 ekran& biezacy_ekran();

@@ -24,6 +24,7 @@ struct migawka {
     std::vector<std::uint8_t> atrybuty;  // 80 x 300, row by row
     int kursor_x = 0;
     int kursor_y = 0;
+    std::string podpowiedz;  // the key help named by the screen, kept outside the rows
 
     std::string tekst() const;  // rows up to the last non-blank, joined by "\n"
     int atrybut(int kolumna, int wiersz) const {

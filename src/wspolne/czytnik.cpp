@@ -6,16 +6,25 @@
 #include <cstdint>
 
 czytnik::czytnik(const char* sciezka)
-    : plik_(sciezka, std::ios::binary), otwarty_(plik_.is_open()) {
-    if (!otwarty_) zglos("nie mozna otworzyc pliku (brak pliku lub brak dostepu)");
+    : sciezka_(sciezka), plik_(sciezka, std::ios::binary), otwarty_(plik_.is_open()) {
+    if (!otwarty_) {
+        blad_ = "nie mozna otworzyc pliku " + sciezka_ + " (brak pliku lub brak dostepu)";
+    }
 }
 
 void czytnik::zglos(const std::string& tekst) {
-    if (blad_.empty()) blad_ = tekst;
+    if (!blad_.empty()) return;
+    blad_ = "plik " + sciezka_ + ", wiersz " + std::to_string(wiersz_);
+    if (!pole_.empty()) blad_ += ", " + pole_;
+    blad_ += ": " + tekst;
 }
 
 void czytnik::zly_zakres(const std::string& co) {
-    zglos("wiersz " + std::to_string(wiersz_) + ": " + co);
+    zglos(co);
+}
+
+void czytnik::zly_plik(const std::string& co) {
+    if (blad_.empty()) blad_ = "plik " + sciezka_ + ": " + co;
 }
 
 bool czytnik::slowo(std::string& s) {
@@ -31,19 +40,27 @@ bool czytnik::slowo(std::string& s) {
     }
     if (z == '\n') plik_.unget();
     if (s.empty()) {
-        zglos("plik konczy sie za wczesnie (wiersz " + std::to_string(wiersz_) + ")");
+        zglos("plik konczy sie za wczesnie");
         return false;
     }
     return true;
 }
 
+namespace {
+// The C library's conversions take one plus sign before the digits; from_chars does not.
+const char* bez_plusa(const std::string& s) {
+    const bool plus = s.size() > 1 && s[0] == '+' && std::isdigit(static_cast<unsigned char>(s[1]));
+    return s.data() + (plus ? 1 : 0);
+}
+}  // namespace
+
 bool czytnik::liczba(int& wartosc) {
     std::string s;
     if (!slowo(s)) return false;
     std::int32_t w = 0;
-    auto [koniec, blad] = std::from_chars(s.data(), s.data() + s.size(), w);
+    auto [koniec, blad] = std::from_chars(bez_plusa(s), s.data() + s.size(), w);
     if (blad != std::errc{} || koniec != s.data() + s.size()) {
-        zglos("wiersz " + std::to_string(wiersz_) + ": \"" + s + "\" nie jest liczba");
+        zglos("\"" + s + "\" nie jest liczba");
         return false;
     }
     wartosc = w;
@@ -54,11 +71,11 @@ bool czytnik::liczba_bez_znaku(int& wartosc) {
     std::string s;
     if (!slowo(s)) return false;
     bool ujemna = s.size() > 1 && s[0] == '-';
-    const char* poczatek = s.data() + (ujemna ? 1 : 0);
+    const char* poczatek = ujemna ? s.data() + 1 : bez_plusa(s);
     std::uint32_t w = 0;
     auto [koniec, blad] = std::from_chars(poczatek, s.data() + s.size(), w);
     if (blad != std::errc{} || koniec != s.data() + s.size()) {
-        zglos("wiersz " + std::to_string(wiersz_) + ": \"" + s + "\" nie jest liczba");
+        zglos("\"" + s + "\" nie jest liczba");
         return false;
     }
     wartosc = static_cast<std::int32_t>(ujemna ? 0u - w : w);
@@ -71,12 +88,12 @@ bool czytnik::nazwa(char* cel, std::size_t rozmiar) {
     // A NUL or control byte would cut the name short or garble the screen.
     if (std::any_of(s.begin(), s.end(),
                     [](char z) { return std::iscntrl(static_cast<unsigned char>(z)); })) {
-        zglos("wiersz " + std::to_string(wiersz_) + ": nazwa zawiera niedozwolony znak sterujacy");
+        zglos("nazwa zawiera niedozwolony znak sterujacy");
         return false;
     }
     if (s.size() + 1 > rozmiar) {
-        zglos("wiersz " + std::to_string(wiersz_) + ": nazwa \"" + s +
-              "\" jest za dluga (najwyzej " + std::to_string(rozmiar - 1) + " znakow)");
+        zglos("nazwa \"" + s + "\" jest za dluga (najwyzej " + std::to_string(rozmiar - 1) +
+              " znakow)");
         return false;
     }
     s.copy(cel, s.size());

@@ -112,12 +112,97 @@ class Gra(unittest.TestCase):
         for wiersze, kolumny in ((30, 100), (24, 80)):
             gra.rozmiar(wiersze, kolumny)
             gra.uspokoj()
-            self.assertEqual((gra.tekst().rstrip(), gra.wiersz(3)[34:]), (przed.rstrip(), "<-"))
+            gra_wiersze = "\n".join(gra.wiersz(y) for y in range(wiersze - (wiersze >= 25)))
+            self.assertEqual((gra_wiersze.rstrip(), gra.wiersz(3)[34:]), (przed.rstrip(), "<-"))
         self.wyjdz(gra, [b" "], 5)
         self.otworz(gra, 8, "Zaladowac")
         self.wyjdz(gra, [b"t"], 8)
         self.otworz(gra, 5, "Pojemnosc %d krzeselek" % miejsca)
         self.zakoncz(gra)
+
+    def czekaj_na(self, gra, warunek, klawisz=b" ", prob=400):
+        """Presses the key until the screen meets the condition; fails showing the screen."""
+        for _ in range(prob):
+            if warunek(gra.tekst()):
+                return
+            gra.nacisnij(klawisz)
+        self.fail("nie doczekalem sie ekranu\n" + gra.tekst())
+
+    def test_scrollback_at_the_season_end_and_pauses_that_scroll_keys_do_not_end(self):
+        sciezka = os.path.join(self.katalog, "druzyny-1995.txt")
+        druzyny = czytaj(sciezka).split("\n", 1)
+        with open(sciezka, "w") as f:
+            f.write(druzyny[0].replace("1995 0 ", "1995 33 ", 1) + "\n" + druzyny[1])
+        gra = self.start(wiersze=25)
+        self.czekaj_na(gra, lambda t: "KONIEC SEZONU" in t)
+        # Scroll keys never reach the game; an Alt-letter is one key and ends one pause.
+        for klawisz in (b"\x1b[5~", b"\x1b[6~", b"\x1b[5~"):
+            gra.nacisnij(klawisz)
+            self.assertIn("KONIEC SEZONU", gra.tekst())
+        gra.nacisnij(b"\x1bx")
+        self.assertIn("TABELA 1 LIGI", gra.tekst())
+        # After the last table the offers push its title off the window.
+        self.czekaj_na(gra, lambda t: "(gora/dol)+(space)" in t and "TABELA" not in t)
+        self.assertIn("gora: tak", gra.wiersz(24))
+        gra.nacisnij(b"\x1b[5~")
+        self.assertIn("TABELA 3 LIGI", gra.tekst())
+        self.assertIn("PRZEWINIETE", gra.wiersz(24))
+        gra.nacisnij(STRZALKI["gora"])
+        self.assertNotIn("PRZEWINIETE", gra.tekst())
+        self.assertIn(" tak (gora/dol)+(space)", gra.tekst())
+
+    def test_help_line_on_each_screen_at_25_rows_and_none_at_24(self):
+        for wiersze in (24, 25):
+            with self.subTest(wiersze=wiersze):
+                gra = self.start(wiersze=wiersze)
+                pomoc = [gra.wiersz(24) if wiersze == 25 else ""]
+                for wpis, tytul, klawisze in (
+                        (1, "imie       umie", [b" "]), (2, "K U P N O", [b"   "]),
+                        (3, "imie       umie", [b" "]), (4, "TABELA 1 LIGI", [b"x", b"y", b"z"]),
+                        (5, "S T A D I O N", [b" "]), (6, "B A N K", [b" "]),
+                        (7, "Zapisac gre? (t/n)", [b"n"]), (8, "Zaladowac gre? (t/n)", [b"n"]),
+                        (9, "B R A M K O W I E C", [b"x"])):
+                    self.otworz(gra, wpis, tytul)
+                    pomoc.append(gra.wiersz(24) if wiersze == 25 else "")
+                    self.wyjdz(gra, klawisze, wpis)
+                gra.nacisnij(b" ")
+                pomoc.append(gra.wiersz(24) if wiersze == 25 else "")
+                if wiersze == 24:
+                    # Nothing of the help reaches a window of 24 rows.
+                    self.assertNotIn(b"spacja", gra.surowe)
+                    self.assertNotIn(b"klawisz", gra.surowe)
+                    continue
+                for tekst, slowo in zip(pomoc, ("Ctrl-C", "lewo/prawo", "dol: kupujesz",
+                                                "ENTER SPRZEDAJE OD RAZU", "dowolny klawisz",
+                                                "lewo: wiecej", "enter: wykonaj", "t: tak",
+                                                "t: tak", "powrot do menu", "dowolny klawisz")):
+                    self.assertIn(slowo, tekst)
+
+    def test_positions_without_colour_on_vt100(self):
+        gra = self.start(term="vt100")
+        self.otworz(gra, 1, "imie       umie")
+        wyglady = set()
+        for y in range(1, 22):
+            znak = gra.ekran.buffer[y][0]
+            if gra.wiersz(y) and not gra.wiersz(y).startswith("Wartosc"):
+                wyglady.add((znak.bold, znak.underscore, znak.reverse))
+            else:
+                break
+        self.assertEqual(len(wyglady), 4, gra.tekst())
+
+    def test_job_control_ctrl_z_fg_then_down_moves_the_marker(self):
+        gra = self.start(powloka=True)
+        gra.proces.send(b"\x1a")
+        koniec = time.monotonic() + okno.LIMIT
+        while gra.stan() != "T":
+            self.assertLess(time.monotonic(), koniec, "gra nie zatrzymala sie\n" + gra.tekst())
+            gra.przyjmij(0.01)
+        gra.proces.send(b"\n")
+        gra.uspokoj()
+        self.assertTrue(w_menu(gra, 0), gra.tekst())
+        self.assertNotIn("Stopped", gra.tekst())
+        gra.nacisnij(gra.strzalka("dol"))
+        self.assertTrue(w_menu(gra, 1), gra.tekst())
 
     def test_colours_letters_and_ending_signals_on_each_kind_of_terminal(self):
         # SIGQUIT takes the crash path: the terminal is restored from inside the handler.
@@ -135,8 +220,10 @@ class Gra(unittest.TestCase):
                 self.zakoncz(gra, sygnal)
 
     def test_refusals_print_one_polish_line_and_end_with_status_1(self):
-        for plik, tresc, slowo in ((None, None, "terminala"), ("stadion.txt", None, "stadion.txt"),
-                                   ("gracze.txt", "52 0\nKowal 4x 20\n", "gracze.txt")):
+        # A missing file adds one line saying where the game looks for its files.
+        for plik, tresc, slowo, wierszy in (
+                (None, None, "terminala", 1), ("stadion.txt", None, "biezacego katalogu", 2),
+                ("gracze.txt", "52 0\nKowal 4x 20\n", "plik gracze.txt, wiersz 2", 1)):
             with self.subTest(plik=plik, tresc=tresc):
                 if plik:
                     os.remove(os.path.join(self.katalog, plik))
@@ -146,7 +233,7 @@ class Gra(unittest.TestCase):
                 wynik = subprocess.run([BINARKA], cwd=self.katalog, stdin=subprocess.DEVNULL,
                                        capture_output=True, env=okno.srodowisko(self.katalog))
                 self.assertEqual((wynik.returncode, wynik.stdout), (1, b""))
-                self.assertEqual(wynik.stderr.decode("ascii").count("\n"), 1, wynik.stderr)
+                self.assertEqual(wynik.stderr.decode("ascii").count("\n"), wierszy, wynik.stderr)
                 self.assertIn(slowo, wynik.stderr.decode())
         for term in ("nieznany-terminal", "dumb"):
             self.assertEqual(self.start(menu=False, term=term).koniec(), (1, True))

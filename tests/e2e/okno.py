@@ -71,18 +71,43 @@ def czytaj(sciezka):
 class Gra:
     """bramkowiec in a fresh pseudo-terminal, by default its controlling terminal."""
 
-    def __init__(self, binarka, katalog, wiersze=24, kolumny=80, sterujacy=True, **opcje):
+    def __init__(self, binarka, katalog, wiersze=24, kolumny=80, sterujacy=True, powloka=False,
+                 **opcje):
+        """With powloka the game is a job of a shell with job control, which answers a line
+        typed after Ctrl-Z with fg."""
         self.surowe, glowny, self.tty = b"", *pty.openpty()
         self.ekran, self.start = Ekran(kolumny, wiersze), time.monotonic()
         self.strumien = Strumien(self.ekran)
         self.rozmiar(wiersze, kolumny)
         self.przed = termios.tcgetattr(self.tty)
-        self.gra = subprocess.Popen([os.path.realpath(binarka)], cwd=katalog, stdin=self.tty,
+        polecenie = [os.path.realpath(binarka)]
+        if powloka:
+            polecenie = ["/bin/bash", "-c", 'set -m; "$0"; read x; fg'] + polecenie
+        self.gra = subprocess.Popen(polecenie, cwd=katalog, stdin=self.tty,
                                     stdout=self.tty, stderr=self.tty, start_new_session=True,
                                     env=srodowisko(katalog, **opcje),
                                     preexec_fn=przejmij_tty if sterujacy else None)
+        self.pid = self.dziecko() if powloka else self.gra.pid
         self.proces = pexpect.fdpexpect.fdspawn(glowny)
         self.proces.delaybeforesend = None
+
+    def dziecko(self):
+        koniec = time.monotonic() + LIMIT
+        while time.monotonic() < koniec:
+            sciezka = "/proc/%d/task/%d/children" % (self.gra.pid, self.gra.pid)
+            dzieci = czytaj(sciezka).split()
+            if dzieci:
+                return int(dzieci[0])
+            time.sleep(0.01)
+        raise AssertionError("powloka nie uruchomila gry")
+
+    def stan(self):
+        return self.proc("stat").rsplit(")", 1)[1].split()[0]
+
+    def strzalka(self, nazwa):
+        """An arrow as the terminal sends it in the cursor mode the game last asked for."""
+        aplikacji = self.surowe.rfind(b"\x1b[?1h") > self.surowe.rfind(b"\x1b[?1l")
+        return STRZALKI[nazwa] if aplikacji else STRZALKI[nazwa].replace(b"O", b"[")
 
     def przyjmij(self, limit):
         """Feeds what the game wrote within the limit; False on silence."""
@@ -121,7 +146,7 @@ class Gra:
         fcntl.ioctl(self.tty, termios.TIOCSWINSZ, struct.pack("HHHH", wiersze, kolumny, 0, 0))
 
     def proc(self, plik):
-        return czytaj("/proc/%d/%s" % (self.gra.pid, plik))
+        return czytaj("/proc/%d/%s" % (self.pid, plik))
 
     def czeka(self, przeczytanych):
         """The game has read that many bytes, every key sent, and sleeps reading its tty."""
@@ -152,6 +177,8 @@ class Gra:
         return self.uspokoj(przed + len(bajty))
 
     def zamknij(self):
+        if self.pid != self.gra.pid and os.path.exists("/proc/%d" % self.pid):
+            os.kill(self.pid, 9)
         if self.gra.poll() is None:
             self.gra.kill()
             self.gra.wait()

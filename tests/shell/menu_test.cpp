@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
+
 #include "league/zespoly.h"
 #include "pomoc/gra_testowa.h"
 #include "terminal/skrypt.h"
@@ -68,4 +70,42 @@ TEST(Menu, TablesShowTheThreeTiersEachWaitingForItsKey) {
             0u);
     }
     EXPECT_EQ(wiersz_znacznika(s), 8);
+}
+
+TEST(Menu, EachScreenNamesItsKeysOutsideTheBufferInEightyColumns) {
+    struct przypadek {
+        int wpis;
+        std::initializer_list<int> wyjscie;
+        const char* klawisze;
+    };
+    for (const przypadek& p : {przypadek{1, {32}, "lewo/prawo: gra/nie gra"},
+                               {2, {32}, "dol: kupujesz"},
+                               {3, {32}, "ENTER SPRZEDAJE OD RAZU!"},
+                               {4, {0, 0, 0}, "dowolny klawisz"},
+                               {5, {32}, "lewo: wiecej"},
+                               {6, {32}, "enter: wykonaj"},
+                               {7, {'n'}, "t: tak"},
+                               {8, {'n'}, "t: tak"},
+                               {9, {0}, "powrot do menu"}}) {
+        SCOPED_TRACE(p.klawisze);
+        gra_z_danych();
+        menu_od_poczatku();
+        skrypt s;
+        s.ustaw_pilota([](const ekran&) { return 32; });
+        for (int i = 0; i < p.wpis; ++i) s.dodaj({80});
+        s.dodaj({32});
+        s.dodaj(p.wyjscie);
+        przejdz(s, p.wpis + 1);
+        const auto& migawki = s.migawki();
+        EXPECT_NE(migawki[p.wpis + 1].podpowiedz.find(p.klawisze), std::string::npos);
+        EXPECT_NE(migawki.back().podpowiedz.find("Ctrl-C"), std::string::npos);
+        for (const migawka& m : migawki) {
+            std::string widoczne = std::regex_replace(m.podpowiedz, std::regex("\\{\\d+\\}"), "");
+            EXPECT_LE(widoczne.size(), 80u) << widoczne;
+            EXPECT_EQ(
+                m.podpowiedz.find_first_not_of(
+                    " !()+-./:abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ{}0123456789"),
+                std::string::npos);
+        }
+    }
 }

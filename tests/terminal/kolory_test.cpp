@@ -24,3 +24,26 @@ TEST(Kolory, ConsoleAttributesOnTerminalsWithManyEightAndNoColoursAndPairsUpToTh
 }
 
 // clang-format on
+
+TEST(Kolory, WithoutColoursPositionsAndTableRowsStayApart) {
+    struct przypadek {
+        const char* nazwa;
+        int atrybut;
+        wyglad w;
+    };
+    const wyglad zwykly{};
+    wyglad podkreslony, pogrubiony, odwrocony, odwrocony_podkreslony;
+    podkreslony.podkreslony = pogrubiony.pogrubiony = odwrocony.odwrocony = true;
+    odwrocony_podkreslony.odwrocony = odwrocony_podkreslony.podkreslony = true;
+    for (auto p : {przypadek{"goalkeeper", 9, podkreslony},
+                   {"defender", 11, pogrubiony},
+                   {"midfielder", 13, odwrocony},
+                   {"forward and text", 15, zwykly},
+                   {"table zone", 79, odwrocony},
+                   {"user's row", 33, odwrocony_podkreslony},
+                   {"club name", 66, odwrocony},
+                   {"season end", 129, odwrocony_podkreslony}}) {
+        SCOPED_TRACE(p.nazwa);
+        EXPECT_EQ(wyglad_atrybutu(p.atrybut, 0), p.w);
+    }
+}

@@ -71,8 +71,11 @@ TEST(Start, EveryDamagedFileIsNamedInPolishAndLeavesTheGameAsItWas) {
         std::string blad;
         EXPECT_FALSE(wczytaj_gre(&blad));
         EXPECT_NE(blad.find(nazwa), std::string::npos) << blad;
-        EXPECT_TRUE(
-            std::all_of(blad.begin(), blad.end(), [](char z) { return z >= ' ' && z < 127; }));
+        // A missing file adds one line on where the game looks for its files.
+        EXPECT_EQ(std::count(blad.begin(), blad.end(), '\n'), u.zostaw == brak ? 1 : 0) << blad;
+        EXPECT_EQ(blad.find("z biezacego katalogu") != std::string::npos, u.zostaw == brak);
+        EXPECT_TRUE(std::all_of(blad.begin(), blad.end(),
+                                [](char z) { return z == '\n' || (z >= ' ' && z < 127); }));
         EXPECT_EQ(std::memcmp(&DR, &dr, sizeof DR) | std::memcmp(&GR, &gr, sizeof GR) |
                       std::memcmp(&ST, &st, sizeof ST),
                   0);

@@ -53,3 +53,44 @@ TEST(Czytnik, EveryFaultIsNamedWithItsLineAndLeavesTheFieldAlone) {
     czytnik brak("/nie/ma/takiego/pliku.txt");
     EXPECT_FALSE(brak.otwarty() || brak.blad().empty());
 }
+
+// The file formats are defined by the C library's conversions, which take one plus sign.
+TEST(Czytnik, APlusSignIsTakenOnceBeforeTheDigitsAndNowhereElse) {
+    struct przypadek {
+        std::string tekst;
+        bool bez_znaku;
+        bool dobry;
+        int wartosc;
+    };
+    for (const przypadek& p : {przypadek{"+1995", false, true, 1995},
+                               {"+7", true, true, 7},
+                               {"+0", false, true, 0},
+                               {"+", false, false, 0},
+                               {"+-5", false, false, 0},
+                               {"-+5", true, false, 0},
+                               {"++5", false, false, 0},
+                               {"+5x", true, false, 0},
+                               {"+2147483648", false, false, 0}}) {
+        SCOPED_TRACE(p.tekst + (p.bez_znaku ? " %lu" : " %d"));
+        czytnik c(plik_z(p.tekst).c_str());
+        int w = -1;
+        EXPECT_EQ(p.bez_znaku ? c.liczba_bez_znaku(w) : c.liczba(w), p.dobry) << c.blad();
+        EXPECT_EQ(w, p.dobry ? p.wartosc : -1);
+    }
+}
+
+TEST(Czytnik, EveryMessageNamesTheFileThenTheLineAndTheField) {
+    const std::string sciezka = plik_z("12\nx\n");
+    czytnik c(sciezka.c_str());
+    int w = 0;
+    c.pole("kasa");
+    ASSERT_TRUE(c.liczba(w));
+    c.pole("dlug");
+    EXPECT_FALSE(c.liczba(w));
+    EXPECT_EQ(c.blad(), "plik " + sciezka + ", wiersz 2, dlug: \"x\" nie jest liczba");
+    czytnik brak("/nie/ma/takiego/pliku.txt");
+    brak.pole("kasa");
+    EXPECT_FALSE(brak.liczba(w));
+    EXPECT_EQ(brak.blad(),
+              "nie mozna otworzyc pliku /nie/ma/takiego/pliku.txt (brak pliku lub brak dostepu)");
+}

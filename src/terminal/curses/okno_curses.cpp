@@ -53,6 +53,10 @@ nacisniecie specjalny(wint_t kod) {
             return {nacisniecie::cofnij};
         case KEY_RESIZE:
             return {nacisniecie::zmiana_rozmiaru};
+        case KEY_PPAGE:
+            return {nacisniecie::strona_w_gore};
+        case KEY_NPAGE:
+            return {nacisniecie::strona_w_dol};
         default:
             return {nacisniecie::inny_specjalny};
     }
@@ -109,6 +113,9 @@ int okno_curses::klawisz(const ekran& e) {
         nacisniecie n = czytaj();
         // The player cannot see the game in a window that is too small: such keys are lost.
         if (okno_za_male(COLS, LINES)) continue;
+        auto reakcja = widok_.klawisz(n.r, e);
+        if (reakcja == widok_okna::reakcja::przewin || reakcja == widok_okna::reakcja::przemaluj)
+            continue;
         auto bajty = bajty_konsoli(n);
         if (bajty.empty()) continue;
         oczekujace_.assign(bajty.begin() + 1, bajty.end());
@@ -131,11 +138,30 @@ nacisniecie okno_curses::czytaj() {
         int wynik = get_wch(&kod);
         sprawdz_sygnal();
         if (wynik == KEY_CODE_YES) return specjalny(kod);
+        if (wynik == OK && kod == 033) return po_escape();
         if (wynik == OK) return {nacisniecie::znak, static_cast<char32_t>(kod)};
         // Any other signal only interrupts the wait; a read that fails otherwise means the
         // terminal is gone, and waiting on it would spin for ever.
         if (errno != EINTR) throw std::runtime_error("terminal przestal przekazywac klawisze");
     }
+}
+
+// Escape alone is a key of its own. What the terminal sent with it at once (an Alt-letter, a
+// sequence its description lacks) is taken whole, as one key.
+nacisniecie okno_curses::po_escape() {
+    timeout(0);
+    sekwencja_esc sekwencja;
+    bool cos_przyszlo = false;
+    for (;;) {
+        wint_t kod = 0;
+        int wynik = get_wch(&kod);
+        if (wynik == ERR) break;
+        cos_przyszlo = true;
+        if (wynik == KEY_CODE_YES || !sekwencja.dalej(static_cast<char32_t>(kod))) break;
+    }
+    timeout(-1);
+    if (!cos_przyszlo) return {nacisniecie::znak, U'\033'};
+    return sekwencja.klawisz();
 }
 
 void okno_curses::maluj(const ekran& e) {
@@ -147,16 +173,19 @@ void okno_curses::maluj(const ekran& e) {
         return;
     }
     // Every visible cell is written and curses sends only what differs from the last frame.
-    int gora = pierwszy_widoczny(e.kursor_y(), wierszy);
+    widok_.ustaw_wysokosc(wierszy);
     const ekran::komorka pusta{};
     for (int w = 0; w < wierszy; ++w) {
-        int wiersz = gora + w;
-        for (int k = 0; k < kolumn; ++k) {
-            bool w_buforze = wiersz < ekran::wysokosc && k < ekran::szerokosc;
-            postaw(w, k, w_buforze ? e.pole(k, wiersz) : pusta);
-        }
+        auto wiersz = widok_.wiersz_bufora(w, e);
+        for (int k = 0; k < kolumn; ++k)
+            postaw(w, k, wiersz && k < ekran::szerokosc ? e.pole(k, *wiersz) : pusta);
     }
-    move(e.kursor_y() - gora, e.kursor_x());
+    auto linia = widok_.linia_wlasna(e);
+    for (int k = 0; k < kolumn && !linia.empty(); ++k)
+        postaw(wierszy - 1, k, k < ekran::szerokosc ? linia[static_cast<std::size_t>(k)] : pusta);
+    // While the cursor is scrolled out of sight it waits on the window's own line.
+    auto kursor = widok_.wiersz_kursora(e);
+    move(kursor.value_or(wierszy - 1), kursor ? e.kursor_x() : 0);
     refresh();
 }
 
@@ -183,6 +212,7 @@ const okno_curses::wyglad_komorki& okno_curses::wyglad_bajtu(int atrybut) {
         wyglad_komorki w{A_NORMAL, 0};
         if (g.pogrubiony) w.atrybuty |= A_BOLD;
         if (g.odwrocony) w.atrybuty |= A_REVERSE;
+        if (g.podkreslony) w.atrybuty |= A_UNDERLINE;
         if (kolorow_ >= 8) {
             bool nowa = false;
             const bool zwykla = g.znak == COLOR_WHITE && g.tlo == COLOR_BLACK;

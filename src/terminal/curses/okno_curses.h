@@ -7,6 +7,7 @@
 #include "terminal/klawiatura.h"
 #include "terminal/kolory.h"
 #include "terminal/terminal.h"
+#include "terminal/widok_okna.h"
 
 // The console shown in a curses window. Starting it starts curses and makes it the game's
 // terminal; ending curses is zakoncz_okno's job alone.
@@ -31,12 +32,14 @@ class okno_curses : public terminal {
     void postaw(int wiersz, int kolumna, const ekran::komorka& k);
     const wyglad_komorki& wyglad_bajtu(int atrybut);
     nacisniecie czytaj();
+    nacisniecie po_escape();
 
     int kolorow_ = 0;
     bool utf8_ = false;
     pary_kolorow pary_{0};
     std::array<std::optional<wyglad_komorki>, 256> wyglady_{};
     std::deque<int> oczekujace_;
+    widok_okna widok_;
     terminal* poprzedni_ = nullptr;
 };
 

@@ -1,0 +1,64 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "terminal/ekran.h"
+#include "terminal/klawiatura.h"
+
+// What a terminal window of any kind shows of the screen buffer, and what a key does to that.
+// The window follows the game's cursor, or shows rows the player scrolled back to; from 25
+// rows on, its last row is a line of its own with the keys of the screen in force. Backends
+// tell it the window's height and the keys, and paint what it says.
+class widok_okna {
+  public:
+    enum class reakcja {
+        przewin,  // a scroll key: the view moved (or stayed at its end); the game sees nothing
+        wroc_i_dostarcz,  // the view went back to the cursor; the key goes to the game
+        dostarcz,         // the key goes to the game
+        przemaluj,        // nothing for the game (a resize), only a repaint
+    };
+
+    // The classic console's height: from here on the last row is the key-help line.
+    static constexpr int wierszy_z_pomoca = 25;
+    static constexpr int krok_kolka = 3;
+    static constexpr std::uint8_t atrybut_pomocy = 7;
+    static constexpr std::uint8_t atrybut_przewiniecia = 0x70;
+
+    void ustaw_wysokosc(int wierszy) { wierszy_ = wierszy; }
+    bool z_pomoca() const { return wierszy_ >= wierszy_z_pomoca; }
+    // Rows the game has when the view follows its cursor.
+    int wierszy_gry() const { return z_pomoca() ? wierszy_ - 1 : wierszy_; }
+
+    reakcja klawisz(nacisniecie::rodzaj r, const ekran& e);
+
+    bool przewiniety(const ekran& e) const;
+    // The buffer row shown at window row 0.
+    int gora(const ekran& e) const;
+    // The buffer row a window row shows; nullopt for the window's own line and past the buffer.
+    std::optional<int> wiersz_bufora(int wiersz_okna, const ekran& e) const;
+    // The window row holding the cursor; nullopt while it is scrolled out of sight.
+    std::optional<int> wiersz_kursora(const ekran& e) const;
+    // The window's last row when it is the window's own line (80 cells): the scroll note
+    // while scrolled, else the key help when there is room for it; empty otherwise.
+    std::vector<ekran::komorka> linia_wlasna(const ekran& e) const;
+
+  private:
+    int baza(const ekran& e) const;
+    int najnizsza_gora(const ekran& e) const;
+    void przesun(int o_ile, const ekran& e);
+
+    int wierszy_ = 24;
+    std::optional<int> gora_;
+};
+
+// Rows written so far: down to the lowest row that holds text or the cursor.
+int zapisanych_wierszy(const ekran& e);
+
+// A line of the window's own, 80 cells in attribute `atrybut`; "{N}" in the text switches to
+// console attribute N, so a help line can name the position colours in their colours.
+std::vector<ekran::komorka> komorki_linii(std::string_view tekst, std::uint8_t atrybut);
+
+// The note on a scrolled view: which rows it shows, of how many, and how to go back.
+std::string nota_przewiniecia(int od, int do_, int wszystkich);

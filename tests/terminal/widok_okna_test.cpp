@@ -1,0 +1,147 @@
+#include "terminal/widok_okna.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+// Rows 0..ostatni numbered "w0", "w1", ..., the cursor left on row kursor.
+ekran zapisany(int ostatni, int kursor) {
+    ekran e;
+    for (int w = 0; w <= ostatni; ++w) e.pisz("w" + std::to_string(w) + "\n");
+    e.idz(0, kursor);
+    return e;
+}
+
+std::string tekst(const std::vector<ekran::komorka>& linia) {
+    std::string s;
+    for (auto k : linia) s += static_cast<char>(k.znak);
+    return s.substr(0, s.find_last_not_of(' ') + 1);
+}
+
+using r = widok_okna::reakcja;
+}  // namespace
+
+TEST(WidokOkna, FollowsTheCursorAndKeepsTheLastRowForHelpFrom25Rows) {
+    struct przypadek {
+        const char* nazwa;
+        int wierszy, kursor, gora, wiersz_kursora;
+        bool pomoc;
+    };
+    for (auto p : {przypadek{"short screen, 24 rows", 24, 5, 0, 5, false},
+                   {"market, 24 rows", 24, 40, 17, 23, false},
+                   {"market, 25 rows", 25, 40, 17, 23, true},
+                   {"market, 50 rows", 50, 40, 0, 40, true}}) {
+        SCOPED_TRACE(p.nazwa);
+        ekran e = zapisany(40, p.kursor);
+        e.ustaw_podpowiedz("spacja: wyjscie");
+        widok_okna w;
+        w.ustaw_wysokosc(p.wierszy);
+        EXPECT_EQ(w.gora(e), p.gora);
+        EXPECT_EQ(w.wiersz_kursora(e), p.wiersz_kursora);
+        EXPECT_EQ(w.wiersz_bufora(p.wierszy - 1, e).has_value(), !p.pomoc);
+        EXPECT_EQ(tekst(w.linia_wlasna(e)), p.pomoc ? "spacja: wyjscie" : "");
+    }
+}
+
+TEST(WidokOkna, PageUpShowsTheTopWithANoteAndAnotherKeyComesBackAndIsDelivered) {
+    ekran e = zapisany(40, 40);
+    widok_okna w;
+    EXPECT_EQ(w.klawisz(nacisniecie::strona_w_gore, e), r::przewin);
+    EXPECT_EQ(w.gora(e), 0);
+    EXPECT_EQ(w.wiersz_bufora(0, e), 0);
+    EXPECT_EQ(w.wiersz_bufora(23, e), std::nullopt);
+    EXPECT_EQ(w.wiersz_kursora(e), std::nullopt);
+    auto nota = w.linia_wlasna(e);
+    EXPECT_EQ(tekst(nota), nota_przewiniecia(1, 23, 41));
+    EXPECT_EQ(nota[0].atrybut, widok_okna::atrybut_przewiniecia);
+    EXPECT_EQ(w.klawisz(nacisniecie::dol, e), r::wroc_i_dostarcz);
+    EXPECT_EQ(std::pair(w.gora(e), w.przewiniety(e)), std::pair(17, false));
+    EXPECT_EQ(w.klawisz(nacisniecie::znak, e), r::dostarcz);
+}
+
+TEST(WidokOkna, PageDownReachesRowsBelowTheCursorAndStopsAtTheLastWritten) {
+    // The market: the cursor waits on row 3, the offers run on to row 40.
+    ekran e = zapisany(40, 3);
+    widok_okna w;
+    w.ustaw_wysokosc(25);
+    for (int gora : {17, 17}) {
+        EXPECT_EQ(w.klawisz(nacisniecie::strona_w_dol, e), r::przewin);
+        EXPECT_EQ(w.gora(e), gora);
+    }
+    EXPECT_EQ(w.wiersz_bufora(23, e), 40);
+    EXPECT_EQ(tekst(w.linia_wlasna(e)), nota_przewiniecia(18, 41, 41));
+    // Paging back up to the cursor's own view is no longer scrolled.
+    EXPECT_EQ(w.klawisz(nacisniecie::strona_w_gore, e), r::przewin);
+    EXPECT_FALSE(w.przewiniety(e));
+}
+
+TEST(WidokOkna, ScrollKeysOnAScreenThatFitsAreSwallowedAndChangeNothing) {
+    ekran e = zapisany(10, 10);
+    widok_okna w;
+    for (auto k : {nacisniecie::strona_w_gore, nacisniecie::strona_w_dol, nacisniecie::kolko_w_gore,
+                   nacisniecie::kolko_w_dol}) {
+        EXPECT_EQ(w.klawisz(k, e), r::przewin);
+        EXPECT_FALSE(w.przewiniety(e));
+        EXPECT_TRUE(bajty_konsoli({k}).empty());
+    }
+    EXPECT_TRUE(w.linia_wlasna(e).empty());
+}
+
+TEST(WidokOkna, TheWheelMovesThreeRowsAndAResizeKeepsTheViewWithinTheBuffer) {
+    ekran e = zapisany(40, 40);
+    widok_okna w;
+    EXPECT_EQ(w.klawisz(nacisniecie::kolko_w_gore, e), r::przewin);
+    EXPECT_EQ(w.gora(e), 14);
+    EXPECT_EQ(w.klawisz(nacisniecie::kolko_w_dol, e), r::przewin);
+    EXPECT_EQ(w.klawisz(nacisniecie::kolko_w_dol, e), r::przewin);
+    EXPECT_EQ(w.gora(e), 18);
+    w.ustaw_wysokosc(40);
+    EXPECT_EQ(w.klawisz(nacisniecie::zmiana_rozmiaru, e), r::przemaluj);
+    EXPECT_EQ(w.gora(e), 2);
+    EXPECT_EQ(w.wiersz_bufora(38, e), 40);
+}
+
+TEST(WidokOkna, RowsWrittenReachTheLowestTextOrTheCursor) {
+    ekran e = zapisany(12, 3);
+    EXPECT_EQ(zapisanych_wierszy(e), 13);
+    e.idz(0, 30);
+    EXPECT_EQ(zapisanych_wierszy(e), 31);
+    e.wyczysc();
+    EXPECT_EQ(zapisanych_wierszy(e), 1);
+}
+
+TEST(WidokOkna, OwnLinesSwitchAttributesOnMarksAndFitEightyColumns) {
+    auto linia = komorki_linii("a{9}BR {15}x{bad}{999}", 7);
+    ASSERT_EQ(linia.size(), 80u);
+    EXPECT_EQ(tekst(linia), "aBR x{bad}{999}");
+    EXPECT_EQ(
+        std::vector({linia[0].atrybut, linia[1].atrybut, linia[4].atrybut, linia[79].atrybut}),
+        (std::vector<std::uint8_t>{7, 9, 15, 15}));
+    EXPECT_EQ(tekst(komorki_linii(std::string(100, 'x'), 7)), std::string(80, 'x'));
+    EXPECT_LE(nota_przewiniecia(288, 300, 300).size(), 80u);
+}
+
+TEST(Klawiatura, AnEscapeSequenceIsOneKeyEndingAtItsLastCharacter) {
+    struct przypadek {
+        const char* nazwa;
+        std::u32string po_esc;
+        std::size_t dlugosc;
+        nacisniecie::rodzaj r;
+    };
+    for (const auto& p : {przypadek{"Alt-x", U"xy", 1, nacisniecie::inny_specjalny},
+                          {"Alt-[ alone", U"[", 1, nacisniecie::inny_specjalny},
+                          {"ctrl-up", U"[1;5Ax", 5, nacisniecie::inny_specjalny},
+                          {"F1 in SS3", U"OPx", 2, nacisniecie::inny_specjalny},
+                          {"Alt-Escape", U"\x1b[", 1, nacisniecie::inny_specjalny},
+                          {"down in cursor mode", U"[Bx", 2, nacisniecie::dol},
+                          {"left in keypad mode", U"OD", 2, nacisniecie::lewo},
+                          {"page up", U"[5~", 3, nacisniecie::strona_w_gore}}) {
+        SCOPED_TRACE(p.nazwa);
+        sekwencja_esc s;
+        std::size_t i = 0;
+        while (i < p.po_esc.size() && s.dalej(p.po_esc[i])) ++i;
+        EXPECT_EQ(std::min(i + 1, p.po_esc.size()), p.dlugosc);
+        EXPECT_EQ(s.klawisz().r, p.r);
+    }
+}
