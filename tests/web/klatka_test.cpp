@@ -2,42 +2,55 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "terminal/ekran.h"
+#include "terminal/widok_okna.h"
 
 namespace {
-constexpr int okno = 25;
+constexpr int wierszy = widok_okna::wierszy_z_pomoca + 1;
+
+std::string wiersz(const std::vector<std::uint32_t>& k, int w) {
+    std::string s;
+    for (int i = 0; i < ekran::szerokosc; ++i)
+        s += static_cast<char>(k[w * ekran::szerokosc + i] >> 8);
+    return s.substr(0, s.find_last_not_of(' ') + 1);
 }
 
-TEST(Klatka, CoversTheTextAndTheWindowAroundTheCursor) {
-    struct przypadek {
-        const char* opis;
-        int tekst_w, kursor_w, wierszy;
-    };
-    const przypadek tabela[] = {
-        {"blank screen: one window", -1, 0, okno},
-        {"text below the window", 40, 0, 41},
-        {"cursor scrolled down", 10, 60, 61},
-        {"cursor on the last row", -1, ekran::wysokosc - 1, ekran::wysokosc},
-    };
-    for (const przypadek& p : tabela) {
-        SCOPED_TRACE(p.opis);
-        ekran e;
-        if (p.tekst_w >= 0) {
-            e.idz(0, p.tekst_w);
-            e.pisz("x");
-        }
-        e.idz(0, p.kursor_w);
-        EXPECT_EQ(wierszy_klatki(e, okno), p.wierszy);
-    }
-}
-
-TEST(Klatka, BlankCellsInColourCountAsText) {
+// Rows numbered in the buffer, the cursor left on the last of them.
+ekran ponumerowany(int ile) {
     ekran e;
-    e.idz(0, 30);
-    e.ustaw_atrybut(0x20);
-    e.pisz(" ");
-    e.idz(0, 0);
-    EXPECT_EQ(wierszy_klatki(e, okno), 31);
+    for (int w = 0; w < ile; ++w) {
+        e.idz(0, w);
+        e.pisz("w" + std::to_string(w));
+    }
+    return e;
+}
+}  // namespace
+
+TEST(Klatka, TheGameRowsFollowTheCursorAndTheKeyHelpIsUnderThem) {
+    ekran e = ponumerowany(41);
+    e.ustaw_podpowiedz("spacja: dalej");
+    widok_okna widok;
+    widok.ustaw_wysokosc(wierszy);
+    std::vector<std::uint32_t> k;
+    klatka(e, widok, wierszy, k);
+    ASSERT_EQ(k.size(), static_cast<std::size_t>(wierszy * ekran::szerokosc));
+    EXPECT_EQ(wiersz(k, 0), "w16");
+    EXPECT_EQ(wiersz(k, wierszy - 2), "w40");
+    EXPECT_EQ(wiersz(k, wierszy - 1), "spacja: dalej");
+    EXPECT_EQ(k[(wierszy - 1) * ekran::szerokosc] & 0xff, widok_okna::atrybut_pomocy);
+}
+
+TEST(Klatka, AScrolledViewShowsEarlierRowsAndItsNote) {
+    ekran e = ponumerowany(41);
+    widok_okna widok;
+    widok.ustaw_wysokosc(wierszy);
+    widok.klawisz(nacisniecie::strona_w_gore, e);
+    std::vector<std::uint32_t> k;
+    klatka(e, widok, wierszy, k);
+    EXPECT_EQ(wiersz(k, 0), "w0");
+    EXPECT_EQ(wiersz(k, wierszy - 1).rfind("PRZEWINIETE", 0), 0u) << wiersz(k, wierszy - 1);
 }
 
 TEST(Klatka, EachCellPacksItsCharacterAndAttribute) {
@@ -45,9 +58,10 @@ TEST(Klatka, EachCellPacksItsCharacterAndAttribute) {
     e.idz(2, 3);
     e.ustaw_atrybut(66);
     e.pisz("A\xc4\x99");
+    widok_okna widok;
+    widok.ustaw_wysokosc(wierszy);
     std::vector<std::uint32_t> k;
-    klatka(e, okno, k);
-    ASSERT_EQ(k.size(), static_cast<std::size_t>(okno * ekran::szerokosc));
+    klatka(e, widok, wierszy, k);
     EXPECT_EQ(k[3 * ekran::szerokosc + 2], ('A' << 8) | 66u);
     EXPECT_EQ(k[3 * ekran::szerokosc + 3], (0x119u << 8) | 66u);
     EXPECT_EQ(k[0], (' ' << 8) | 7u);

@@ -37,3 +37,22 @@ TEST(KlawiszePrzegladarki, ReachTheGameAsConsoleBytes) {
         EXPECT_EQ(bajty_konsoli(nacisniecie_przegladarki(k.nazwa)), k.bajty);
     }
 }
+
+TEST(KlawiszePrzegladarki, PageKeysAndTheWheelOnlyScroll) {
+    struct przewiniecie {
+        std::string_view nazwa;
+        nacisniecie::rodzaj r;
+    };
+    const przewiniecie tabela[] = {
+        {"PageUp", nacisniecie::strona_w_gore},
+        {"PageDown", nacisniecie::strona_w_dol},
+        {kolko_w_gore, nacisniecie::kolko_w_gore},
+        {kolko_w_dol, nacisniecie::kolko_w_dol},
+    };
+    for (const przewiniecie& p : tabela) {
+        SCOPED_TRACE(p.nazwa);
+        const nacisniecie n = nacisniecie_przegladarki(p.nazwa);
+        EXPECT_EQ(n.r, p.r);
+        EXPECT_TRUE(bajty_konsoli(n).empty());
+    }
+}

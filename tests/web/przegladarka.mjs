@@ -14,6 +14,7 @@ if (powod) {
 }
 const DANE = new URL('../../data/', import.meta.url).pathname;
 const SKLAD = 1;
+const KUPNO = 2;
 const SPRZEDARZ = 3;
 const BANK = 6;
 const ZAPIS = 7;
@@ -40,6 +41,17 @@ async function pobrane(karta, katalog) {
         await new Promise((r) => setTimeout(r, 50));
     }
     return nazwy.map((n) => path.join(katalog, n));
+}
+
+// The start-up files under the save's names, the stadium's last word (the scout) changed.
+function zapis_startowy(katalog, lowca) {
+    fs.mkdirSync(katalog);
+    fs.copyFileSync(path.join(DANE, 'druzyny-1995.txt'), path.join(katalog, 'druzyny.txt'));
+    fs.copyFileSync(path.join(DANE, 'gracze.txt'), path.join(katalog, 'gracze.txt'));
+    const stadion = fs.readFileSync(path.join(DANE, 'stadion.txt'), 'utf8').trim().split(/\s+/);
+    if (lowca !== undefined) stadion[stadion.length - 1] = String(lowca);
+    fs.writeFileSync(path.join(katalog, 'stadion.txt'), stadion.join('\n') + '\n');
+    return ['druzyny.txt', 'gracze.txt', 'stadion.txt'].map((n) => path.join(katalog, n));
 }
 
 async function komunikat(g) {
@@ -157,18 +169,44 @@ const przypadki = [
         assert.equal(po, przed);
     }],
     ['an upload of the start-up files loads with ODCZYT', async (g) => {
-        const start = path.join(stan.pobrane, 'start');
-        fs.mkdirSync(start);
-        for (const [z, n] of [['druzyny-1995.txt', 'druzyny.txt'], ['gracze.txt', 'gracze.txt'], ['stadion.txt', 'stadion.txt']]) {
-            fs.copyFileSync(path.join(DANE, z), path.join(start, n));
-        }
-        await (await g.karta.$('#pliki')).uploadFile(...['druzyny.txt', 'gracze.txt', 'stadion.txt'].map((n) => path.join(start, n)));
+        const pliki = zapis_startowy(path.join(stan.pobrane, 'start'));
+        await (await g.karta.$('#pliki')).uploadFile(...pliki);
         assert.match(await komunikat(g), /^Wgrano zapis/);
         await g.spokoj();
         assert.equal(await kolejka(g), 'KOLEJKA LIGOWA: 2');
         await g.do_wpisu(ODCZYT);
         await g.nacisnij('Space', 't');
         assert.equal(await kolejka(g), 'KOLEJKA LIGOWA: 1');
+    }],
+    ['the key help stands under the grid', async (g) => {
+        const w = await g.wiersze();
+        assert.equal(w.length, 26);
+        assert.match(w[25], /gora\/dol: wybor/);
+    }],
+    ['PgUp and the wheel scroll back, a game key returns and is delivered', async (g) => {
+        // A scout's three extra offers make the market 40 rows long.
+        const pliki = zapis_startowy(path.join(stan.pobrane, 'lowca'), 3);
+        await (await g.karta.$('#pliki')).uploadFile(...pliki);
+        assert.match(await komunikat(g), /^Wgrano zapis/);
+        await g.spokoj();
+        await g.do_wpisu(ODCZYT);
+        await g.nacisnij('Space', 't');
+        await g.do_wpisu(KUPNO);
+        await g.nacisnij('Space', 'Space', 'Space', 'Space');
+        const na_dole = await g.wiersze();
+        assert.doesNotMatch(na_dole[25], /PRZEWINIETE/);
+        await g.nacisnij('PageUp');
+        const w_gorze = await g.wiersze();
+        assert.match(w_gorze[25], /^PRZEWINIETE: wiersze 1-25 z \d+/);
+        assert.notDeepEqual(w_gorze.slice(0, 25), na_dole.slice(0, 25));
+        await g.karta.hover('#ekran');
+        for (let i = 0; i < 10; ++i) {
+            await g.karta.mouse.wheel({deltaY: 100});
+            await g.spokoj();
+        }
+        assert.deepEqual(await g.wiersze(), na_dole);
+        await g.nacisnij('PageUp', 'Space');
+        assert.equal(await g.wpis(), KUPNO);
     }],
 ];
 

@@ -1,33 +1,25 @@
 #include "terminal/web/klatka.h"
 
-#include <algorithm>
-
 #include "terminal/ekran.h"
-#include "terminal/widok.h"
+#include "terminal/widok_okna.h"
 
 namespace {
-bool pusty(const ekran& e, int w) {
-    const ekran::komorka pusta{};
-    for (int k = 0; k < ekran::szerokosc; ++k)
-        if (e.pole(k, w) != pusta) return false;
-    return true;
+std::uint32_t komorka(const ekran::komorka& c) {
+    return static_cast<std::uint32_t>(c.znak) << 8 | c.atrybut;
 }
 }  // namespace
 
-int wierszy_klatki(const ekran& e, int wierszy_okna) {
-    int ostatni = ekran::wysokosc - 1;
-    while (ostatni >= 0 && pusty(e, ostatni)) --ostatni;
-    const int okno = pierwszy_widoczny(e.kursor_y(), wierszy_okna) + wierszy_okna;
-    return std::min(ekran::wysokosc, std::max(ostatni + 1, okno));
-}
-
-void klatka(const ekran& e, int wierszy, std::vector<std::uint32_t>& komorki) {
-    komorki.clear();
-    komorki.reserve(static_cast<std::size_t>(wierszy) * ekran::szerokosc);
+void klatka(const ekran& e, const widok_okna& widok, int wierszy,
+            std::vector<std::uint32_t>& komorki) {
+    komorki.assign(static_cast<std::size_t>(wierszy) * ekran::szerokosc, komorka({}));
     for (int w = 0; w < wierszy; ++w) {
-        for (int k = 0; k < ekran::szerokosc; ++k) {
-            const ekran::komorka& c = e.pole(k, w);
-            komorki.push_back(static_cast<std::uint32_t>(c.znak) << 8 | c.atrybut);
-        }
+        const auto wiersz = widok.wiersz_bufora(w, e);
+        if (!wiersz) continue;
+        for (int k = 0; k < ekran::szerokosc; ++k)
+            komorki[static_cast<std::size_t>(w * ekran::szerokosc + k)] =
+                komorka(e.pole(k, *wiersz));
     }
+    const auto linia = widok.linia_wlasna(e);
+    for (std::size_t k = 0; k < linia.size(); ++k)
+        komorki[static_cast<std::size_t>((wierszy - 1) * ekran::szerokosc) + k] = komorka(linia[k]);
 }

@@ -3,9 +3,10 @@
 #include <vector>
 
 class ekran;
+class widok_okna;
 
-// The buffer as the page draws it: the rows from the first one down to the last that shows
-// anything or holds the window of wierszy_okna rows kept around the cursor, each cell one number
-// (character << 8 | attribute byte), row after row.
-int wierszy_klatki(const ekran& e, int wierszy_okna);
-void klatka(const ekran& e, int wierszy, std::vector<std::uint32_t>& komorki);
+// The window the page shows, as widok_okna lays it out for `wierszy` rows: the buffer rows in
+// view and the window's own last line (key help or scroll note), row after row, each cell one
+// number (character << 8 | attribute byte).
+void klatka(const ekran& e, const widok_okna& widok, int wierszy,
+            std::vector<std::uint32_t>& komorki);

@@ -22,13 +22,17 @@ char32_t jeden_znak(std::string_view t) {
 }  // namespace
 
 nacisniecie nacisniecie_przegladarki(std::string_view nazwa) {
-    static constexpr std::array<std::pair<std::string_view, nacisniecie::rodzaj>, 6> specjalne{{
+    static constexpr std::array<std::pair<std::string_view, nacisniecie::rodzaj>, 10> specjalne{{
         {"ArrowUp", nacisniecie::gora},
         {"ArrowDown", nacisniecie::dol},
         {"ArrowLeft", nacisniecie::lewo},
         {"ArrowRight", nacisniecie::prawo},
         {"Enter", nacisniecie::enter},
         {"Backspace", nacisniecie::cofnij},
+        {"PageUp", nacisniecie::strona_w_gore},
+        {"PageDown", nacisniecie::strona_w_dol},
+        {kolko_w_gore, nacisniecie::kolko_w_gore},
+        {kolko_w_dol, nacisniecie::kolko_w_dol},
     }};
     for (const auto& [n, r] : specjalne)
         if (n == nazwa) return {r};

@@ -5,9 +5,8 @@
 namespace {
 constexpr int najdluzsza_nazwa = 64;
 
-EM_JS(void, js_rysuj, (const std::uint32_t* komorki, int ile, int pierwszy, int kx, int ky), {
-    bramkowiec.rysuj(HEAPU32.subarray(komorki >> 2, (komorki >> 2) + ile), pierwszy, kx, ky);
-});
+EM_JS(void, js_rysuj, (const std::uint32_t* komorki, int ile, int kx, int ky),
+      { bramkowiec.rysuj(HEAPU32.subarray(komorki >> 2, (komorki >> 2) + ile), kx, ky); });
 
 EM_JS(int, js_czeka_zdarzenie, (), { return bramkowiec.zdarzenia.length > 0 ? 1 : 0; });
 
@@ -24,8 +23,8 @@ EM_JS(void, js_komunikat, (const char* tekst), { bramkowiec.komunikat(UTF8ToStri
 
 namespace strona {
 
-void rysuj(std::span<const std::uint32_t> komorki, int pierwszy, int kursor_x, int kursor_y) {
-    js_rysuj(komorki.data(), static_cast<int>(komorki.size()), pierwszy, kursor_x, kursor_y);
+void rysuj(std::span<const std::uint32_t> komorki, int kursor_x, int kursor_y) {
+    js_rysuj(komorki.data(), static_cast<int>(komorki.size()), kursor_x, kursor_y);
 }
 
 bool czeka_zdarzenie() {

@@ -7,11 +7,11 @@
 // are the only calls between the game and the page.
 namespace strona {
 
-// Shows rows of cells (see klatka.h) with the window from row pierwszy and the cursor.
-void rysuj(std::span<const std::uint32_t> komorki, int pierwszy, int kursor_x, int kursor_y);
+// Shows the window's cells (see klatka.h) with the cursor at a window row, none when -1.
+void rysuj(std::span<const std::uint32_t> komorki, int kursor_x, int kursor_y);
 // Whether an event is already waiting, so a burst of keys is read without a redraw each.
 bool czeka_zdarzenie();
-// Waits for the next event: a key by its browser name, or zdarzenie_wgrania.
+// Waits for the next event: a key by its browser name (see klawisze.h), or zdarzenie_wgrania.
 std::string zdarzenie();
 void uspij(int milisekundy);
 // Writes the files kept in memory to the browser's storage; false when that fails.

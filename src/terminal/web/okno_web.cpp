@@ -8,7 +8,6 @@
 #include "terminal/web/klawisze.h"
 #include "terminal/web/most.h"
 #include "terminal/web/wymiana.h"
-#include "terminal/widok.h"
 
 namespace {
 // Between two keys the game is idle, so a saved game brought in by the player is taken here.
@@ -24,6 +23,7 @@ void przyjmij_wgrany() {
 }  // namespace
 
 okno_web::okno_web() {
+    widok_.ustaw_wysokosc(wierszy_okna);
     poprzedni_ = ustaw_terminal(this);
 }
 
@@ -44,7 +44,10 @@ int okno_web::klawisz(const ekran& e) {
             przyjmij_wgrany();
             continue;
         }
-        const auto bajty = bajty_konsoli(nacisniecie_przegladarki(z));
+        const nacisniecie n = nacisniecie_przegladarki(z);
+        // Scroll keys move the view and give no bytes; any other key brings it back first.
+        widok_.klawisz(n.r, e);
+        const auto bajty = bajty_konsoli(n);
         oczekujace_.assign(bajty.begin(), bajty.end());
     }
 }
@@ -55,7 +58,8 @@ void okno_web::czekaj(int milisekundy, const ekran& e) {
 }
 
 void okno_web::maluj(const ekran& e) {
-    klatka(e, wierszy_klatki(e, wierszy_okna), klatka_);
-    strona::rysuj(klatka_, pierwszy_widoczny(e.kursor_y(), wierszy_okna), e.kursor_x(),
-                  e.kursor_y());
+    klatka(e, widok_, wierszy_okna, klatka_);
+    // While the cursor is scrolled out of sight the page shows none.
+    const auto kursor = widok_.wiersz_kursora(e);
+    strona::rysuj(klatka_, e.kursor_x(), kursor.value_or(-1));
 }

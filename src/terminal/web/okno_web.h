@@ -4,13 +4,14 @@
 #include <vector>
 
 #include "terminal/terminal.h"
+#include "terminal/widok_okna.h"
 
 // The console shown in the page: the game's key read and pause wait for the browser's events
 // (Asyncify suspends the game meanwhile). Starting it makes it the game's terminal.
 class okno_web : public terminal {
   public:
-    // The window the page shows of the buffer, as many rows as a console window has.
-    static constexpr int wierszy_okna = 25;
+    // A console window's 25 rows for the game and, under them, the key-help line.
+    static constexpr int wierszy_okna = widok_okna::wierszy_z_pomoca + 1;
 
     okno_web();
     ~okno_web() override;
@@ -25,5 +26,6 @@ class okno_web : public terminal {
 
     std::deque<int> oczekujace_;
     std::vector<std::uint32_t> klatka_;
+    widok_okna widok_;
     terminal* poprzedni_ = nullptr;
 };

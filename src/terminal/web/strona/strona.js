@@ -3,7 +3,6 @@
 'use strict';
 
 const bramkowiec = (() => {
-    const WIERSZY = 25;
     const KOLUMN = 80;
     // The console's attribute byte in CGA colours: bit 0 blue, 1 green, 2 red, 3 bright.
     const PALETA = ['#000000', '#0000aa', '#00aa00', '#00aaaa', '#aa0000', '#aa00aa', '#aa5500',
@@ -12,14 +11,14 @@ const bramkowiec = (() => {
     const PLIKI_ZAPISU = ['druzyny.txt', 'gracze.txt', 'stadion.txt'];
     // Keys the browser keeps: modifiers alone, function keys, dead keys of a compose sequence.
     const POMIJANE = /^(Shift|Control|Alt|AltGraph|Meta|CapsLock|NumLock|ScrollLock|Dead|Unidentified|F\d+|Process|OS)$/;
+    // The mouse wheel's names on the game's side (klawisze.h).
+    const KOLKO = ['!kolko-w-gore', '!kolko-w-dol'];
 
     const ekran = document.getElementById('ekran');
     const komunikatEl = document.getElementById('komunikat');
     const wiersze = [];
     const html = [];
     let komorki = new Uint32Array(0);
-    let gora = 0;
-    let widok = 0;
     let kursor = [0, 0];
     const zdarzenia = [];
     let czekajacy = null;
@@ -28,10 +27,6 @@ const bramkowiec = (() => {
     const styl = document.createElement('style');
     styl.textContent = PALETA.map((k, i) => `.f${i}{color:${k}}.b${i}{background:${k}}`).join('');
     document.head.appendChild(styl);
-    for (let w = 0; w < WIERSZY; ++w) {
-        wiersze.push(ekran.appendChild(document.createElement('div')));
-        html.push(null);
-    }
 
     const ZNAKI = {'&': '&amp;', '<': '&lt;', '>': '&gt;'};
     function znak(kod) {
@@ -39,40 +34,39 @@ const bramkowiec = (() => {
         return ZNAKI[z] || z;
     }
 
+    // Runs of one attribute as spans; the cursor's cell is a span of its own.
     function wierszHtml(w) {
-        const wierszy = komorki.length / KOLUMN;
-        if (w >= wierszy) return '';
         let wynik = '';
         let k = 0;
+        const kursorTu = (kk) => w === kursor[1] && kk === kursor[0];
         while (k < KOLUMN) {
             const atrybut = komorki[w * KOLUMN + k] & 0xff;
-            const zKursorem = w === kursor[1] && k === kursor[0];
+            const zKursorem = kursorTu(k);
             let tekst = '';
             do {
                 tekst += znak(komorki[w * KOLUMN + k]);
                 ++k;
             } while (!zKursorem && k < KOLUMN && (komorki[w * KOLUMN + k] & 0xff) === atrybut &&
-                     !(w === kursor[1] && k === kursor[0]));
+                     !kursorTu(k));
             wynik += `<span class="f${atrybut & 15} b${atrybut >> 4}${zKursorem ? ' k' : ''}">${tekst}</span>`;
         }
         return wynik;
     }
 
+    // Only the rows that changed are rewritten.
     function pokaz() {
-        for (let r = 0; r < WIERSZY; ++r) {
-            const h = wierszHtml(widok + r);
-            if (h !== html[r]) {
-                wiersze[r].innerHTML = h;
-                html[r] = h;
+        const wierszy = komorki.length / KOLUMN;
+        while (wiersze.length < wierszy) {
+            wiersze.push(ekran.appendChild(document.createElement('div')));
+            html.push(null);
+        }
+        for (let w = 0; w < wierszy; ++w) {
+            const h = wierszHtml(w);
+            if (h !== html[w]) {
+                wiersze[w].innerHTML = h;
+                html[w] = h;
             }
         }
-        ekran.classList.toggle('wstecz', widok !== gora);
-    }
-
-    function przewin(o) {
-        const najdalej = Math.max(0, komorki.length / KOLUMN - WIERSZY);
-        widok = Math.min(najdalej, Math.max(0, widok + o));
-        pokaz();
     }
 
     function komunikat(tekst) {
@@ -93,15 +87,11 @@ const bramkowiec = (() => {
     document.addEventListener('keydown', (e) => {
         if (e.ctrlKey || e.metaKey || e.altKey || POMIJANE.test(e.key)) return;
         e.preventDefault();
-        if (e.key === 'PageUp' || e.key === 'PageDown') {
-            przewin(e.key === 'PageUp' ? 1 - WIERSZY : WIERSZY - 1);
-            return;
-        }
         wyslij(e.key, e.timeStamp);
     });
     ekran.addEventListener('wheel', (e) => {
         e.preventDefault();
-        przewin(Math.sign(e.deltaY) * 3);
+        if (e.deltaY !== 0) wyslij(KOLKO[e.deltaY < 0 ? 0 : 1]);
     }, {passive: false});
 
     const dotyk = document.getElementById('dotyk');
@@ -163,9 +153,8 @@ const bramkowiec = (() => {
         // Milliseconds from a key to the grid it produced, for the benchmark.
         pomiary: [],
         pierwszyObraz: null,
-        rysuj(nowe, pierwszy, kx, ky) {
+        rysuj(nowe, kx, ky) {
             komorki = nowe.slice();
-            gora = widok = pierwszy;
             kursor = [kx, ky];
             pokaz();
             const teraz = performance.now();
