@@ -69,6 +69,10 @@ export class Gra {
         karta.on('console', (m) => { if (m.type() === 'error') this.bledy.push(m.text()); });
         karta.on('pageerror', (e) => this.bledy.push(String(e)));
         karta.on('requestfailed', (r) => this.bledy.push('nie pobrano ' + r.url()));
+        // The site is whole in itself: nothing may come from anywhere but the local server.
+        karta.on('request', (r) => {
+            if (!/^(http:\/\/127\.0\.0\.1:\d+\/|data:|blob:)/.test(r.url())) this.bledy.push('obcy adres ' + r.url());
+        });
     }
 
     async otworz(adres) {
