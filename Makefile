@@ -1,14 +1,16 @@
 # The two commands a player or developer needs: make play, make test.
-.PHONY: play test build web asan bench fuzz setup clean
+.PHONY: play gra test build web asan bench fuzz setup clean install deb
 
 # Playing needs only the compiler, CMake, Ninja and ncurses; everything else needs the test tools.
 setup:
 	@scripts/setup test
 
-play:
+gra:
 	@scripts/setup play
 	@cmake --preset default >/dev/null
 	@cmake --build --preset default --target bramkowiec
+
+play: gra
 	@cd data && ../build/bramkowiec
 
 build: setup
@@ -54,6 +56,15 @@ fuzz: setup
 			-print_final_stats=1 2>fuzz-out/$$cel.log || { tail -40 fuzz-out/$$cel.log; exit 1; }; \
 		grep -h stat::number_of_executed_units fuzz-out/$$cel.log | sed "s/^/$$cel: /"; \
 	done
+
+# A player installs into ~/.local, root into /usr/local; PREFIX= and DESTDIR= choose otherwise.
+PREFIX ?= $(if $(filter 0,$(shell id -u)),/usr/local,$(HOME)/.local)
+
+install: gra
+	@cmake --install build --prefix "$(PREFIX)" --strip
+
+deb: build
+	@cpack --config build/CPackConfig.cmake
 
 clean:
 	rm -rf build build-asan build-fuzz build-web fuzz-out

@@ -72,7 +72,7 @@ class Gra:
     """bramkowiec in a fresh pseudo-terminal, by default its controlling terminal."""
 
     def __init__(self, binarka, katalog, wiersze=24, kolumny=80, sterujacy=True, powloka=False,
-                 **opcje):
+                 argumenty=(), zmienne=None, **opcje):
         """With powloka the game is a job of a shell with job control, which answers a line
         typed after Ctrl-Z with fg."""
         self.surowe, glowny, self.tty = b"", *pty.openpty()
@@ -80,12 +80,12 @@ class Gra:
         self.strumien = Strumien(self.ekran)
         self.rozmiar(wiersze, kolumny)
         self.przed = termios.tcgetattr(self.tty)
-        polecenie = [os.path.realpath(binarka)]
+        polecenie = [os.path.realpath(binarka), *argumenty]
         if powloka:
-            polecenie = ["/bin/bash", "-c", 'set -m; "$0"; read x; fg'] + polecenie
+            polecenie = ["/bin/bash", "-c", 'set -m; "$0" "$@"; read x; fg'] + polecenie
         self.gra = subprocess.Popen(polecenie, cwd=katalog, stdin=self.tty,
                                     stdout=self.tty, stderr=self.tty, start_new_session=True,
-                                    env=srodowisko(katalog, **opcje),
+                                    env={**srodowisko(katalog, **opcje), **(zmienne or {})},
                                     preexec_fn=przejmij_tty if sterujacy else None)
         self.pid = self.dziecko() if powloka else self.gra.pid
         self.proces = pexpect.fdpexpect.fdspawn(glowny)
