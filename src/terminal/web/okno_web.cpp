@@ -1,5 +1,6 @@
 #include "terminal/web/okno_web.h"
 
+#include <filesystem>
 #include <string>
 #include <system_error>
 
