@@ -1,11 +1,10 @@
 #include "shell/komplet.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cstdio>
 #include <system_error>
 #include <vector>
+
+#include "shell/utrwal.h"
 
 namespace fs = std::filesystem;
 
@@ -15,14 +14,6 @@ namespace {
 bool blad_zapisu(std::string* blad, const std::string& tekst) {
     if (blad != nullptr) *blad = tekst;
     return false;
-}
-
-// Until fsync returns the data may still sit in the cache and vanish with the power.
-bool utrwal(const fs::path& sciezka) {
-    const int fd = ::open(sciezka.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
-    const bool zapisane = ::fsync(fd) == 0;
-    return ::close(fd) == 0 && zapisane;
 }
 
 void usun(const fs::path& sciezka) {

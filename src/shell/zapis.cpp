@@ -6,6 +6,7 @@
 #include "league/zespoly.h"
 #include "shell/komplet.h"
 #include "squad/gracze.h"
+#include "terminal/klawisze.h"
 #include "terminal/konsola.h"
 
 namespace {
@@ -15,7 +16,7 @@ const std::string nazwy[] = {"druzyny.txt", "gracze.txt", "stadion.txt"};
 bool zapytaj(const char* pytanie) {
     cls();
     drukuj("%s", pytanie);
-    return klawisz() == 't';
+    return klawisz() == klawisze::tak;
 }
 
 void zglos(const char* co, const std::string& powod) {

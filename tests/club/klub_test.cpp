@@ -12,6 +12,7 @@
 
 #include "club/boisko.h"
 #include "pomoc/gra_testowa.h"
+#include "terminal/klawisze.h"
 #include "terminal/konsola.h"
 #include "terminal/skrypt.h"
 #include "wspolne/los.h"

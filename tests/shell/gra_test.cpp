@@ -18,6 +18,7 @@
 #include "shell/zapis.h"
 #include "squad/gracze.h"
 #include "straznik.h"
+#include "terminal/klawisze.h"
 #include "terminal/konsola.h"
 #include "terminal/skrypt.h"
 #include "wspolne/los.h"

@@ -9,6 +9,7 @@
 #include "pomoc/gra_testowa.h"
 #include "shell/menu.h"
 #include "straznik.h"
+#include "terminal/klawisze.h"
 #include "terminal/skrypt.h"
 #include "wspolne/los.h"
 

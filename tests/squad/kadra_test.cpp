@@ -9,6 +9,7 @@
 #include "club/boisko.h"
 #include "pomoc/gra_testowa.h"
 #include "squad/gracze.h"
+#include "terminal/klawisze.h"
 #include "terminal/skrypt.h"
 #include "wspolne/los.h"
 
