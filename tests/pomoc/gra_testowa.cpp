@@ -7,7 +7,9 @@
 #include "shell/start.h"
 #include "squad/gracze.h"
 #include "terminal/ekran.h"
+#include "terminal/klawisze.h"
 #include "terminal/konsola.h"
+#include "terminal/skrypt.h"
 #include "wspolne/los.h"
 
 void czysta_gra() {
@@ -28,4 +30,13 @@ void gra_z_danych() {
     czysta_gra();
     std::string blad;
     ASSERT_TRUE(wczytaj_gre(&blad, DANE_DIR)) << blad;
+}
+
+std::string zagraj(void (*ekran_gry)(), int klawisz) {
+    skrypt s{klawisz};
+    s.ustaw_pilota([](const ekran&) { return klawisze::spacja; });
+    ekran_gry();
+    std::string wszystko;
+    for (const migawka& m : s.migawki()) wszystko += m.tekst() + "\n";
+    return wszystko + biezacy_ekran().tekst();
 }

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <string>
 
 #include "autopilot.h"
+#include "league/zespoly.h"
 #include "pomoc/gra_testowa.h"
 #include "straznik.h"
 #include "terminal/skrypt.h"
@@ -33,4 +35,26 @@ TEST(Soak, ThreeHundredSeasonsKeepTheLeaguesConsistentAndTheMoneyWithinItsRange)
     }
     EXPECT_EQ(ST.dlug, INT_MAX);
     EXPECT_EQ(ST.kasa, INT_MIN);
+}
+
+TEST(Rozgrywka, TwentySeasonsFromTheShippedDataKeepTheLeaguesTheCupAndTheUsersClubSound) {
+    gra_z_danych();
+    zasiej(20260);
+    skrypt s;
+    autopilot pilot(s);
+    straznik sprawdz;
+    const std::string nazwa = DR.nazwa[DR.twojaliga][DR.twojadruzyna];
+    const int liga = DR.twojaliga;
+    bool awans_lub_spadek = false;
+    for (int n = 0; n < 20; ++n) {
+        // Resting tired players keeps the club competitive, so it moves between the tiers.
+        pilot.rotuj_sklad(n < 10);
+        // One report is enough: after a failure the rest of the run goes unchecked.
+        pilot.rozegraj_sezon(
+            [&] { EXPECT_TRUE(HasFailure() ? testing::AssertionSuccess() : sprawdz()); });
+        ASSERT_EQ(DR.sezon, 1996 + n);
+        EXPECT_EQ(DR.nazwa[DR.twojaliga][DR.twojadruzyna], nazwa);
+        awans_lub_spadek |= DR.twojaliga != liga;
+    }
+    EXPECT_TRUE(awans_lub_spadek);
 }
