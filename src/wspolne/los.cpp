@@ -13,21 +13,20 @@ constexpr bool dziennik = DZIENNIK_LOSOWAN;
 
 // The log goes to the file named by BRAMKOWIEC_LOSOWANIA, else to stderr; one line a draw:
 // its number, the value, whether a test scripted it, and the caller.
-void zapisz(int wartosc, bool podrzucona, const std::source_location& skad) {
+void zapisz(int wartosc, bool podrzucona, const char* plik, int wiersz, const char* funkcja) {
     static long numer = 0;
-    static std::FILE* plik = [] {
+    static std::FILE* wyjscie = [] {
         const char* nazwa = std::getenv("BRAMKOWIEC_LOSOWANIA");
         std::FILE* f = nazwa != nullptr ? std::fopen(nazwa, "w") : nullptr;
         return f != nullptr ? f : stderr;
     }();
-    std::fprintf(plik, "losuj %ld: %d%s %s:%u %s\n", ++numer, wartosc,
-                 podrzucona ? " (podrzucona)" : "", skad.file_name(),
-                 static_cast<unsigned>(skad.line()), skad.function_name());
-    std::fflush(plik);
+    std::fprintf(wyjscie, "losuj %ld: %d%s %s:%d %s\n", ++numer, wartosc,
+                 podrzucona ? " (podrzucona)" : "", plik, wiersz, funkcja);
+    std::fflush(wyjscie);
 }
 }  // namespace
 
-int losuj(std::source_location skad) {
+int losuj(const char* plik, int wiersz, const char* funkcja) {
     const bool podrzucona = !podrzucone.empty();
     int w = 0;
     if (podrzucona) {
@@ -37,7 +36,7 @@ int losuj(std::source_location skad) {
         stan = stan * 214013u + 2531011u;
         w = static_cast<int>((stan >> 16) & 0x7fff);
     }
-    if constexpr (dziennik) zapisz(w, podrzucona, skad);
+    if (dziennik) zapisz(w, podrzucona, plik, wiersz, funkcja);
     return w;
 }
 

@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <climits>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -20,7 +18,7 @@
 namespace {
 using liczby = std::vector<int>;
 using namespace klawisze;
-const std::string plik = testing::TempDir() + std::to_string(::getpid()) + "klub.txt";
+const std::string plik = plik_tymczasowy("klub.txt");
 
 // A third-tier club: 10000 seats, a sponsor (20000), a scout (1000 for one offer), two
 // officers, three stands, a wage of 200 ("skromne": no effect on morale), tickets at 6 zl.
@@ -326,8 +324,7 @@ TEST(Oferty, OnlyUpBeforeSpaceSigns) {
 TEST(PlikKlubu, SavesNegativeCashAsTwosComplement) {
     klub_testowy(klub(-100));
     ASSERT_TRUE(ST.save(plik.c_str()));
-    std::ifstream f(plik);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(f), {}), "4294967196" + klub().substr(6));
+    EXPECT_EQ(tresc(plik), "4294967196" + klub().substr(6));
 }
 
 TEST(PlikKlubu, DamagedOrMissingFilesAreRefusedAndChangeNothing) {

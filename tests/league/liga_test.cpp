@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <climits>
@@ -22,11 +21,6 @@ void liga_testowa() {
             std::snprintf(DR.nazwa[t][s], sizeof DR.nazwa[t][s], "L%dK%d", t, s);
             DR.sila[t][s] = 20 + s, DR.punkty[t][s] = 17 - s;
         }
-}
-
-std::string tresc(const std::string& sciezka) {
-    std::ifstream f(sciezka);
-    return {std::istreambuf_iterator<char>(f), {}};
 }
 
 std::string zapowiedz() {
@@ -144,9 +138,7 @@ TEST(PlikDruzyn, RoundTripKeepsEveryFieldAndDamagedFilesChangeNothing) {
     DR.nr_kolejki = 12, DR.puchar = 4, DR.rywal_pucharu = 30, DR.mecz_pucharowy = 1;
     DR.dwumecz_zdobyte = 2, DR.dwumecz_stracone = 3;
     DR.zaksieguj(0, 0, 1, 5, 0);
-    const std::string sciezka =
-                          ::testing::TempDir() + std::to_string(::getpid()) + "liga_zapis.txt",
-                      zly = sciezka + ".zly";
+    const std::string sciezka = plik_tymczasowy("liga_zapis.txt"), zly = sciezka + ".zly";
     ASSERT_TRUE(DR.save(sciezka.c_str()) && !DR.save("/nie/ma/takiego/katalogu/druzyny.txt"));
     EXPECT_EQ(tresc(sciezka).rfind("0 12 0 0\n4 30 1 2 3\nL0K0 20 20 1 0 0 5 0\n", 0), 0u);
     const zespoly zapamietany = DR;

@@ -1,7 +1,6 @@
 #include "shell/dzien_meczu.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <fstream>
 #include <string>
@@ -16,7 +15,7 @@
 
 namespace {
 using liczby = std::vector<int>;
-const std::string plik = testing::TempDir() + "bramkowiec-" + std::to_string(::getpid());
+const std::string plik = plik_tymczasowy("dzien_meczu.txt");
 
 // Clubs "K<tier>_<slot>" of strength 30 in 1995; the user's with a sponsor and a scout (no
 // offer stops the accounts) and eleven: a goalkeeper, 4-4-2 or a sure scorer and nine defenders.

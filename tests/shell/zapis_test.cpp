@@ -1,11 +1,9 @@
 #include "shell/zapis.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 
 #include "club/boisko.h"
@@ -19,36 +17,19 @@
 namespace fs = std::filesystem;
 
 namespace {
-const std::string plik = testing::TempDir() + "bramkowiec-" + std::to_string(::getpid());
-
-std::string czytaj(const fs::path& p) {
-    std::stringstream s;
-    s << std::ifstream(p, std::ios::binary).rdbuf();
-    return s.str();
-}
-
 // The save slot's bytes; the whole game, field by field, as the save files put it.
 std::string slot() {
-    return czytaj("save/druzyny.txt") + czytaj("save/gracze.txt") + czytaj("save/stadion.txt");
+    return tresc("save/druzyny.txt") + tresc("save/gracze.txt") + tresc("save/stadion.txt");
 }
 std::string stan() {
     EXPECT_TRUE(DR.save("stan1") && GR.save("stan2") && ST.save("stan3"));
-    return czytaj("stan1") + czytaj("stan2") + czytaj("stan3");
+    return tresc("stan1") + tresc("stan2") + tresc("stan3");
 }
 
 struct Zapis : testing::Test {
-    void SetUp() override {
-        fs::create_directories(katalog_);
-        for (const std::string f : {"druzyny-1995", "gracze", "rynek", "stadion", "sponsorzy"})
-            fs::copy_file(dane(f + ".txt"), katalog_ / (f + ".txt"));
-        fs::current_path(katalog_);
-        gra_z_danych();
-    }
-    void TearDown() override {
-        fs::current_path(poprzedni_);
-        fs::remove_all(katalog_);
-    }
-    const fs::path poprzedni_ = fs::current_path(), katalog_ = plik + "-zapis";
+    void SetUp() override { gra_z_danych(); }
+    katalog_roboczy katalog_{
+        "zapis", {"druzyny-1995.txt", "gracze.txt", "rynek.txt", "stadion.txt", "sponsorzy.txt"}};
 };
 
 // Plays the cup leg of round 0 and saves with the round's league match still to come.
@@ -92,7 +73,7 @@ TEST_F(Zapis, ADamagedOrMissingSaveIsRefusedAndTheGameGoesOnUnchanged) {
     };
     const usterka usterki[] = {
         {"cut short",
-         [] { std::ofstream("save/gracze.txt") << czytaj("save/gracze.txt").substr(0, 60); }},
+         [] { std::ofstream("save/gracze.txt") << tresc("save/gracze.txt").substr(0, 60); }},
         {"not a number", [] { std::ofstream("save/druzyny.txt") << "1995 0 x 3\n"; }},
         {"a file missing", [] { fs::remove("save/stadion.txt"); }},
         {"no save directory", [] { fs::remove_all("save"); }}};

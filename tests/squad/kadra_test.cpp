@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <array>
 #include <climits>
@@ -63,8 +62,7 @@ TEST(PlikKadry, RoundTripClosesGapsAndDamagedFilesChangeNothing) {
     GR.morale = 33, GR.oferty = 2;
     zawodnik(7, "Gracz", 3, 42, 22, 0, 7);
     GR.sily[7] = 17, GR.meczy[7] = 60, GR.bramki[7] = 9;
-    const std::string sciezka =
-        ::testing::TempDir() + std::to_string(::getpid()) + "gracze_test.txt";
+    const std::string sciezka = plik_tymczasowy("gracze_test.txt");
     ASSERT_TRUE(GR.save(sciezka.c_str()) && !GR.save("/nie/ma/katalogu/gracze.txt"));
     czysta_gra();
     zawodnik(10, "Stary", 2, 50);
