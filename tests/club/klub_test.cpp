@@ -177,7 +177,8 @@ TEST(Rozliczenie, OffersComeAfterTheStadiumUpkeepAndBeforeTheWages) {
     std::strcpy(ST.sponsorzy[4], "Kruszbud");
     podrzuc({4, 100, 1, 10});
     int morale = 60;
-    const auto ekran = ekran_po([&] { ST.pomeczu(0, 0, 18, &morale, 2, 0, 0); }, {' ', gora});
+    const auto ekran =
+        ekran_po([&] { ST.pomeczu(0, rezultat::wygrana, 18, &morale, 2, 0, 0); }, {spacja, gora});
     const auto sponsor = ekran.find(" Kruszbud oferuje kontrakt");
     EXPECT_LT(ekran.find("stadionu"), sponsor);
     EXPECT_LT(sponsor, ekran.find(" Lowca talentow oferuje 2 propozycji"));
