@@ -8,12 +8,12 @@
 #include "league/zespoly.h"
 #include "shell/dzien_meczu.h"
 #include "squad/gracze.h"
+#include "terminal/klawisze.h"
 #include "terminal/skrypt.h"
 
 namespace {
 // 34 league rounds and at most 14 cup legs, with room to spare.
 constexpr int najwiecej_meczow = 60;
-constexpr int ostatnia_kolejka = 33;
 constexpr int na_pozycji[] = {1, 4, 4, 2};
 }  // namespace
 
@@ -29,7 +29,7 @@ autopilot::~autopilot() {
 // The first key asked for after the last round belongs to the season end, before the
 // leagues reorder their clubs: the table still shows the final places.
 int autopilot::odpowiedz() {
-    if (DR.nr_kolejki > ostatnia_kolejka && !koniec_sezonu_) {
+    if (DR.nr_kolejki > zespoly::ostatnia_kolejka && !koniec_sezonu_) {
         koniec_sezonu_ = true;
         liga_ = DR.twojaliga;
         miejsce_ = DR.ktoremiejsce(DR.twojaliga, DR.twojadruzyna);
@@ -38,7 +38,7 @@ int autopilot::odpowiedz() {
 }
 
 void autopilot::wybierz_sklad() {
-    for (int pozycja = 0; pozycja < 4; ++pozycja) {
+    for (int pozycja = 0; pozycja < gracze::pozycji; ++pozycja) {
         std::vector<int> kandydaci;
         for (int i = 0; i < gracze::miejsc; ++i) {
             if (GR.wiek[i] > 0 && GR.pozycja[i] == pozycja) kandydaci.push_back(i);

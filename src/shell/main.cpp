@@ -5,7 +5,7 @@
 
 #include "shell/menu.h"
 #include "shell/start.h"
-#include "terminal/curses/okno.h"
+#include "terminal/okno.h"
 #include "wspolne/los.h"
 
 // Arguments are ignored: the game is configured only by its data files.

@@ -1,6 +1,6 @@
 #include <string>
 
-#include "terminal/curses/okno.h"
+#include "terminal/okno.h"
 #include "terminal/web/okno_web.h"
 
 // The page always has its grid; there is nothing to refuse.

@@ -1,7 +1,8 @@
 #pragma once
 #include <string>
 
-// The game in a real terminal window, drawn with curses.
+// The game in a real window: the entry point every terminal backend (curses today) implements
+// and the game binary calls.
 
 // Whether the game can run here: standard input and output must be a terminal of a type
 // (TERM) that can place the cursor. When not, a one-line Polish reason in *blad.
