@@ -5,7 +5,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 
 #include "pomoc/gra_testowa.h"
@@ -13,13 +12,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-std::string tresc(const fs::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    std::ostringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
 // A save brought in (the start-up files under the save's names) and an empty slot beside it.
 class Wymiana : public testing::Test {
   protected:
