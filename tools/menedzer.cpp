@@ -1,0 +1,371 @@
+#include "menedzer.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <set>
+#include <stdexcept>
+#include <string>
+
+#include "club/boisko.h"
+#include "league/zespoly.h"
+#include "shell/dzien_meczu.h"
+#include "squad/gracze.h"
+#include "terminal/ekran.h"
+#include "terminal/skrypt.h"
+
+namespace {
+
+constexpr int najwiecej_meczow = 60;
+constexpr int gora = 72, dol = 80, lewo = 75, prawo = 77, enter = 13, spacja = 32;
+
+// The squad he keeps: enough players of each position to rest the tired ones.
+constexpr int najmniej_na_pozycji[] = {2, 5, 5, 3};
+constexpr int najwieksza_kadra = 18;
+// He buys nobody past his peak and sells the old who no longer play, and the very old.
+constexpr int wiek_szczytu = 31;
+constexpr int wiek_sprzedazy = 33;
+// An offer worth buying adds this many goals a match to the eleven's balance.
+constexpr double zysk_zakupu = 0.05;
+// Matches the cash in hand should cover, and the matches a scout's fee may take of what is
+// left over.
+constexpr int meczow_rezerwy = 10;
+constexpr int meczow_lowcy = 20;
+constexpr int krok_banku = 10000;
+constexpr int splata_od = 10;
+constexpr int splata_wszystkiego = 16;
+constexpr int cena_budki = 50000;
+constexpr int kibicow_na_budke = 1000;
+constexpr int kibicow_na_policjanta = 100;
+constexpr int najwiecej_krzeselek = 20;  // blocks of 50 bought in one visit
+
+bool ma(const std::string& s, const char* co) {
+    return s.find(co) != std::string::npos;
+}
+
+// The number that follows the text co in s, or 0.
+int liczba_po(const std::string& s, const char* co) {
+    const auto i = s.find(co);
+    if (i == std::string::npos) return 0;
+    return std::atoi(s.c_str() + i + std::char_traits<char>::length(co));
+}
+
+std::string imie_w_wierszu(const std::string& w) {
+    if (w.size() < 18) return {};
+    const std::string pole = w.substr(3, 15);
+    return pole.substr(std::min(pole.find_first_not_of(' '), pole.size()));
+}
+
+// Attendance shrinks with the ticket level by 7 / (level^2 + 3), the hint of the info screen
+// put in numbers by watching the gates.
+double ceny_wplyw(int poziom) {
+    return 7.0 / (poziom * poziom + 3);
+}
+
+struct oferta {
+    int pozycja = 0, umiejetnosci = 0, wiek = 0, meczy = 0, cena = 0;
+    bool bramkostrzelny = false;
+    std::string imie;
+};
+
+oferta czytaj_oferte(const ekran& e, int wiersz_wyboru) {
+    static const char* const pozycje[] = {"  bramkarz", "  obronca", "  pomocnik", "  napastnik"};
+    oferta o;
+    for (int w = wiersz_wyboru - 1; w >= 0; --w) {
+        const std::string t = e.wiersz(w);
+        if (t.rfind(" ---", 0) == 0) break;
+        if (t.rfind(" Imie : ", 0) == 0) o.imie = t.substr(8);
+        for (int p = 0; p < 4; ++p) {
+            if (t == pozycje[p]) o.pozycja = p;
+        }
+        if (ma(t, " Umiejetnosci : ")) o.umiejetnosci = liczba_po(t, " Umiejetnosci : ");
+        if (ma(t, " Wiek : ")) {
+            o.wiek = liczba_po(t, " Wiek : ");
+            o.meczy = liczba_po(t, " rozegral ");
+            o.bramkostrzelny = ma(t, "bramkostrzelny");
+        }
+        if (ma(t, " Cena : ")) o.cena = liczba_po(t, " Cena : ");
+    }
+    return o;
+}
+
+void klawisze_razy(std::string& k, int ile_w_gore) {
+    k.append(static_cast<std::size_t>(std::abs(ile_w_gore)),
+             static_cast<char>(ile_w_gore > 0 ? lewo : prawo));
+}
+
+}  // namespace
+
+menedzer::menedzer(skrypt& s) : skrypt_(s) {
+    skrypt_.zapisuj_migawki(false);
+    skrypt_.ustaw_pilota([this](const ekran& e) { return odpowiedz(e); });
+}
+
+menedzer::~menedzer() {
+    skrypt_.ustaw_pilota({});
+}
+
+wynik_sezonu menedzer::rozegraj_sezon(const std::function<void()>& po_meczu) {
+    const int sezon = DR.sezon;
+    kronika_.nowy_sezon();
+    for (int mecz = 0; DR.sezon == sezon; ++mecz) {
+        if (mecz == najwiecej_meczow) throw std::runtime_error("the season does not end");
+        przed_meczem();
+        nastepnymecz();
+        if (po_meczu) po_meczu();
+    }
+    return kronika_.wynik(sezon);
+}
+
+int menedzer::odpowiedz(const ekran& e) {
+    kronika_.zanotuj(e);
+    const std::string pierwszy = e.wiersz(0);
+    if (pierwszy.rfind("          imie", 0) == 0) return na_liscie(e);
+    const int y = e.kursor_y();
+    if (ma(e.wiersz(y), "(gora/dol)+(space)")) return na_ofercie(e);
+    if (y > 0 && ma(e.wiersz(y - 1), " (gora/dol)")) return na_rynku(e, y - 1);
+    po_meczu(e);
+    return spacja;
+}
+
+// Walks the marker to the first name of the list and chooses it.
+int menedzer::na_liscie(const ekran& e) {
+    if (tryb_ == na_skladzie::wyjdz || cele_.empty()) return spacja;
+    int znacznik = -1, cel = -1;
+    for (int w = 1; w <= gracze::miejsc; ++w) {
+        const std::string t = e.wiersz(w);
+        if (t.size() >= 74 && t.compare(71, 3, "<--") == 0) znacznik = w;
+        if (imie_w_wierszu(t) == cele_.front()) cel = w;
+    }
+    if (cel < 0 || znacznik < 0) {
+        cele_.erase(cele_.begin());
+        return na_liscie(e);
+    }
+    if (znacznik < cel) return dol;
+    if (znacznik > cel) return gora;
+    cele_.erase(cele_.begin());
+    return tryb_ == na_skladzie::przelacz ? lewo : enter;
+}
+
+// Buys the offer when it improves the eleven enough and the cash above the reserve pays
+// for it; notes what a good offer lacked, to borrow it before the next visit when a loan
+// the size of the reserve would have covered it.
+int menedzer::na_rynku(const ekran& e, int wiersz_wyboru) {
+    if (ma(e.wiersz(wiersz_wyboru), "kupujesz")) return spacja;
+    const oferta o = czytaj_oferte(e, wiersz_wyboru);
+    if (o.wiek >= wiek_szczytu) return spacja;
+    std::vector<zawodnik> k = kadra();
+    const double teraz = najlepsza(k, sila_rywala_).bilans;
+    const double b = bramkostrzelnosc_oferty(o.pozycja, o.wiek, o.bramkostrzelny);
+    // A new player's first matches make him experienced soon: judge him as after ten.
+    k.push_back({-1, o.pozycja, o.umiejetnosci, 20, o.wiek, o.meczy + 10, b});
+    if (najlepsza(k, sila_rywala_).bilans - teraz < zysk_zakupu) return spacja;
+    const int wolne = ST.kasa - rezerwa();
+    if (o.cena > wolne) {
+        if (o.cena - wolne <= rezerwa()) brakowalo_ = std::max(brakowalo_, o.cena - wolne);
+        return spacja;
+    }
+    notatki_[o.imie] = b;
+    return dol;
+}
+
+// Signs every sponsor, and a scout whose fee the spare cash pays for a good while.
+int menedzer::na_ofercie(const ekran& e) {
+    const int y = e.kursor_y();
+    const std::string oferta = y > 0 ? e.wiersz(y - 1) : std::string();
+    bool chce = true;
+    if (ma(oferta, "Lowca talentow")) {
+        const int oplata = liczba_po(oferta, "w wysokosci: ");
+        chce = 1LL * oplata * meczow_lowcy <= ST.kasa - rezerwa();
+    }
+    const bool tak = e.wiersz(y).rfind(" tak ", 0) == 0;
+    if (tak == chce) return spacja;
+    return chce ? gora : dol;
+}
+
+// Keeps a running mean of the opponents' strengths off the match screen and the gate and upkeep off
+// the accounts. A cup gate has its own crowd and says nothing of the league's.
+void menedzer::po_meczu(const ekran& e) {
+    if (!ma(e.wiersz(0), "P O    M E C Z U")) {
+        for (int w = 0; w < 10; ++w) {
+            const std::string t = e.wiersz(w);
+            if (!ma(t, "sila ") || !ma(t, " vs ")) continue;
+            sila_rywala_ = (3 * sila_rywala_ + liczba_po(t, "sila ")) / 4;
+        }
+        return;
+    }
+    bool za_malo_miejsc = false;
+    for (int w = 1; w < 30; ++w) {
+        const std::string t = e.wiersz(w);
+        if (ma(t, "Koszty utrzymania stadionu")) utrzymanie_ = liczba_po(t, ":");
+        if (DR.mecz_pucharowy == 1) continue;
+        if (ma(t, "kibicow chcialo kupic")) {
+            popyt_ = std::atoi(t.c_str());
+            za_malo_miejsc = true;
+        }
+        if (!za_malo_miejsc && ma(t, "wpuszczono ")) popyt_ = liczba_po(t, "wpuszczono ");
+        if (ma(t, "wpuszczono "))
+            std::tie(poziom_popytu_, liga_popytu_) = std::pair(ST.poziom_ceny, ST.liga);
+    }
+}
+
+void menedzer::przed_meczem() {
+    if (rynek_w_kolejce_ != DR.nr_kolejki) {
+        rynek_w_kolejce_ = DR.nr_kolejki;
+        sprzedaj();
+        bank();
+        kup();
+        stadion();
+    }
+    ustaw_sklad();
+}
+
+// The old who no longer make the eleven, the very old, and the weakest of a squad too big;
+// never below the players a position needs.
+void menedzer::sprzedaj() {
+    const std::vector<zawodnik> k = kadra();
+    const std::vector<int> jedenastka = najlepsza(k, sila_rywala_).wybrani;
+    const std::set<int> graja(jedenastka.begin(), jedenastka.end());
+    int na_pozycji[4] = {};
+    for (const zawodnik& z : k) ++na_pozycji[z.pozycja];
+    std::vector<int> kolejnosc(k.size());
+    for (std::size_t i = 0; i < k.size(); ++i) kolejnosc[i] = static_cast<int>(i);
+    std::sort(kolejnosc.begin(), kolejnosc.end(),
+              [&](int a, int b) { return wklad(k[a]) < wklad(k[b]); });
+    int zostaje = static_cast<int>(k.size());
+    for (int i : kolejnosc) {
+        const zawodnik& z = k[i];
+        if (na_pozycji[z.pozycja] <= najmniej_na_pozycji[z.pozycja]) continue;
+        const bool gra = graja.count(i) > 0;
+        const bool stary = z.wiek >= wiek_sprzedazy || (z.wiek >= wiek_szczytu && !gra);
+        if (!stary && (gra || zostaje <= najwieksza_kadra)) continue;
+        cele_.push_back(GR.imie[z.slot]);
+        --na_pozycji[z.pozycja];
+        --zostaje;
+    }
+    if (cele_.empty()) return;
+    tryb_ = na_skladzie::sprzedaj;
+    GR.sprzedarz(&ST.kasa);
+    tryb_ = na_skladzie::wyjdz;
+}
+
+// Repays a loan once the bank takes it and the cash spares it, all of it near the term;
+// borrows only what a good offer lacked, and no more than the reserve.
+void menedzer::bank() {
+    std::string k;
+    if (ST.dlug > 0 && ST.dni_dlugu >= splata_od) {
+        const bool pilne = ST.dni_dlugu >= splata_wszystkiego;
+        if (!pilne && ST.kasa - ST.dlug < rezerwa()) return;
+        k.append(static_cast<std::size_t>((ST.dlug + krok_banku - 1) / krok_banku),
+                 static_cast<char>(prawo));
+        k += static_cast<char>(enter);
+    } else if (ST.dlug == 0 && brakowalo_ > 0) {
+        const int ile = (brakowalo_ + krok_banku - 1) / krok_banku * krok_banku;
+        brakowalo_ = 0;
+        k += static_cast<char>(dol);
+        k.append(static_cast<std::size_t>(ile / krok_banku), static_cast<char>(prawo));
+        k += static_cast<char>(enter);
+    } else {
+        return;
+    }
+    k += static_cast<char>(spacja);
+    skrypt_.dodaj(k);
+    ST.bank();
+}
+
+void menedzer::kup() {
+    if (ST.dni_dlugu >= 20 || GR.ilegraczy() >= 20) return;
+    GR.kupno(&ST.kasa, ST.liga, ST.dni_dlugu);
+}
+
+// The ticket level that takes the most at the expected gate; seats when the gate outgrows
+// the stadium by a tenth; a stand per thousand fans; a policeman per hundred; a wage the
+// screen calls "srednie".
+void menedzer::stadion() {
+    if (popyt_ == 0) return;
+    int poziom = ST.poziom_ceny;
+    long long najwiecej = -1;
+    for (int p = 0; p <= 3; ++p) {
+        const long long wplywy = 1LL * cena_biletu(ST.liga, p) * std::min(popyt(p), ST.pojemnosc);
+        if (wplywy > najwiecej) std::tie(najwiecej, poziom) = std::pair(wplywy, p);
+    }
+    long long wolne = 1LL * ST.kasa - rezerwa();
+    int pojemnosc = ST.pojemnosc;
+    for (int n = 0; n < najwiecej_krzeselek && popyt(poziom) * 10LL > pojemnosc * 11LL; ++n) {
+        const int koszt = pojemnosc / 2 + 10000;
+        if (koszt >= wolne) break;
+        wolne -= koszt;
+        pojemnosc += 50;
+    }
+    const int kibice = std::min(popyt(poziom), pojemnosc);
+    int budki = ST.budki;
+    while (budki < kibice / kibicow_na_budke && wolne > cena_budki) {
+        wolne -= cena_budki;
+        ++budki;
+    }
+    int placa = ST.placa;
+    while (zarobki(placa, ST.liga) < 3) placa += 50;
+    while (placa > 50 && zarobki(placa - 50, ST.liga) >= 3) placa -= 50;
+    const int policja = kibice / kibicow_na_policjanta;
+    if (pojemnosc == ST.pojemnosc && budki == ST.budki && policja == ST.policja &&
+        placa == ST.placa && poziom == ST.poziom_ceny) {
+        return;
+    }
+    std::string k;
+    klawisze_razy(k, (pojemnosc - ST.pojemnosc) / 50);
+    k += {static_cast<char>(dol), static_cast<char>(dol)};
+    klawisze_razy(k, budki - ST.budki);
+    k += static_cast<char>(dol);
+    klawisze_razy(k, policja - ST.policja);
+    k += static_cast<char>(dol);
+    klawisze_razy(k, (placa - ST.placa) / 50);
+    k += {static_cast<char>(dol), static_cast<char>(dol)};
+    klawisze_razy(k, poziom - ST.poziom_ceny);
+    k += static_cast<char>(spacja);
+    skrypt_.dodaj(k);
+    ST.stadion();
+}
+
+// Toggles, in the order of the list, every player whose place in the eleven changes.
+void menedzer::ustaw_sklad() {
+    const std::vector<zawodnik> k = wypoczeci(kadra());
+    std::set<int> graja;
+    for (int i : najlepsza(k, sila_rywala_).wybrani) graja.insert(k[i].slot);
+    for (int p = 0; p < 4; ++p) {
+        for (int i = 0; i < gracze::miejsc; ++i) {
+            if (GR.wiek[i] <= 0 || GR.pozycja[i] != p) continue;
+            if ((GR.gra[i] == 1) != (graja.count(i) > 0)) cele_.push_back(GR.imie[i]);
+        }
+    }
+    if (cele_.empty()) return;
+    tryb_ = na_skladzie::przelacz;
+    GR.sklad();
+    tryb_ = na_skladzie::wyjdz;
+}
+
+// The squad as its screen shows it, with his guess at each player's goal-scoring.
+std::vector<zawodnik> menedzer::kadra() const {
+    std::vector<zawodnik> k;
+    for (int i = 0; i < gracze::miejsc; ++i) {
+        if (GR.wiek[i] <= 0) continue;
+        zawodnik z{i, GR.pozycja[i], GR.umiejetnosci[i], GR.sily[i], GR.wiek[i], GR.meczy[i], 0};
+        const auto notatka = notatki_.find(GR.imie[i]);
+        z.bramkostrzelnosc = notatka != notatki_.end()
+                                 ? notatka->second
+                                 : bramkostrzelnosc_z_bramek(z.pozycja, GR.bramki[i], GR.meczy[i]);
+        k.push_back(z);
+    }
+    return k;
+}
+
+// Cash kept for the running costs of the next matches.
+int menedzer::rezerwa() const {
+    const long long mecz =
+        1LL * ST.placa * GR.ilegraczy() + utrzymanie_ + ST.koszt_lowcy + 60LL * ST.policja;
+    return static_cast<int>(std::min(mecz * meczow_rezerwy, 1LL << 30));
+}
+
+// The last league gate scaled to a ticket level and the present tier.
+int menedzer::popyt(int poziom) const {
+    const double liga = static_cast<double>(wstawwsp(ST.liga)) / wstawwsp(liga_popytu_);
+    return static_cast<int>(popyt_ * liga * ceny_wplyw(poziom) / ceny_wplyw(poziom_popytu_));
+}
