@@ -5,6 +5,8 @@
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <tuple>
+#include <utility>
 
 #include "club/boisko.h"
 #include "league/zespoly.h"
@@ -16,6 +18,7 @@
 namespace {
 
 constexpr int najwiecej_meczow = 60;
+constexpr int najwiecej_klawiszy_na_liscie = 1000;
 constexpr int gora = 72, dol = 80, lewo = 75, prawo = 77, enter = 13, spacja = 32;
 
 // The squad he keeps: enough players of each position to rest the tired ones.
@@ -127,22 +130,37 @@ int menedzer::odpowiedz(const ekran& e) {
     return spacja;
 }
 
-// Walks the marker to the first name of the list and chooses it.
+// Walks the marker to the nearest name still to choose and chooses it.
 int menedzer::na_liscie(const ekran& e) {
+    // A list that never lets him go would be a fault of his, not a game to play on.
+    if (++klawiszy_na_liscie_ > najwiecej_klawiszy_na_liscie) {
+        throw std::runtime_error("the manager is stuck on the squad screen");
+    }
     if (tryb_ == na_skladzie::wyjdz || cele_.empty()) return spacja;
-    int znacznik = -1, cel = -1;
+    int znacznik = -1;
+    std::map<std::string, int> wiersze;
     for (int w = 1; w <= gracze::miejsc; ++w) {
         const std::string t = e.wiersz(w);
         if (t.size() >= 74 && t.compare(71, 3, "<--") == 0) znacznik = w;
-        if (imie_w_wierszu(t) == cele_.front()) cel = w;
+        wiersze[imie_w_wierszu(t)] = w;
     }
-    if (cel < 0 || znacznik < 0) {
-        cele_.erase(cele_.begin());
-        return na_liscie(e);
+    if (znacznik < 0) return spacja;
+    auto najblizszy = cele_.end();
+    for (auto c = cele_.begin(); c != cele_.end(); ++c) {
+        if (wiersze.count(*c) == 0) continue;
+        if (najblizszy == cele_.end() ||
+            std::abs(wiersze[*c] - znacznik) < std::abs(wiersze[*najblizszy] - znacznik)) {
+            najblizszy = c;
+        }
     }
+    if (najblizszy == cele_.end()) {
+        cele_.clear();
+        return spacja;
+    }
+    const int cel = wiersze[*najblizszy];
     if (znacznik < cel) return dol;
     if (znacznik > cel) return gora;
-    cele_.erase(cele_.begin());
+    cele_.erase(najblizszy);
     return tryb_ == na_skladzie::przelacz ? lewo : enter;
 }
 
@@ -182,14 +200,13 @@ int menedzer::na_ofercie(const ekran& e) {
     return chce ? gora : dol;
 }
 
-// Keeps a running mean of the opponents' strengths off the match screen and the gate and upkeep off
-// the accounts. A cup gate has its own crowd and says nothing of the league's.
+// Reads the opponent's strength off the match screen, and the gate and the upkeep off the
+// accounts. A cup gate has its own crowd and says nothing of the league's.
 void menedzer::po_meczu(const ekran& e) {
     if (!ma(e.wiersz(0), "P O    M E C Z U")) {
         for (int w = 0; w < 10; ++w) {
             const std::string t = e.wiersz(w);
-            if (!ma(t, "sila ") || !ma(t, " vs ")) continue;
-            sila_rywala_ = (3 * sila_rywala_ + liczba_po(t, "sila ")) / 4;
+            if (ma(t, "sila ") && ma(t, " vs ")) ostatni_rywal_ = liczba_po(t, "sila ");
         }
         return;
     }
@@ -209,6 +226,8 @@ void menedzer::po_meczu(const ekran& e) {
 }
 
 void menedzer::przed_meczem() {
+    if (ostatni_rywal_ > 0) sila_rywala_ = (3 * sila_rywala_ + ostatni_rywal_) / 4;
+    ostatni_rywal_ = 0;
     if (rynek_w_kolejce_ != DR.nr_kolejki) {
         rynek_w_kolejce_ = DR.nr_kolejki;
         sprzedaj();
@@ -244,6 +263,7 @@ void menedzer::sprzedaj() {
     }
     if (cele_.empty()) return;
     tryb_ = na_skladzie::sprzedaj;
+    klawiszy_na_liscie_ = 0;
     GR.sprzedarz(&ST.kasa);
     tryb_ = na_skladzie::wyjdz;
 }
@@ -325,7 +345,7 @@ void menedzer::stadion() {
     ST.stadion();
 }
 
-// Toggles, in the order of the list, every player whose place in the eleven changes.
+// Toggles every player whose place in the eleven changes.
 void menedzer::ustaw_sklad() {
     const std::vector<zawodnik> k = wypoczeci(kadra());
     std::set<int> graja;
@@ -338,6 +358,7 @@ void menedzer::ustaw_sklad() {
     }
     if (cele_.empty()) return;
     tryb_ = na_skladzie::przelacz;
+    klawiszy_na_liscie_ = 0;
     GR.sklad();
     tryb_ = na_skladzie::wyjdz;
 }

@@ -49,11 +49,13 @@ class menedzer {
     skrypt& skrypt_;
     kronika kronika_;
     na_skladzie tryb_ = na_skladzie::wyjdz;
+    int klawiszy_na_liscie_ = 0;
     std::vector<std::string> cele_;          // names to choose on the squad screen, in order
     std::map<std::string, double> notatki_;  // goal-scoring guessed when a player was bought
     int rynek_w_kolejce_ = -1;               // the round whose market was last visited
     int brakowalo_ = 0;                      // the price a good offer lacked in cash
-    int sila_rywala_ = 40;                   // as the last match screen showed it
+    int sila_rywala_ = 40;                   // a running mean of what the match screens showed
+    int ostatni_rywal_ = 0;                  // what the last match screen showed
     int popyt_ = 0;                          // fans who wanted tickets at the last home match
     int poziom_popytu_ = 2;                  // the ticket level they wanted them at
     int liga_popytu_ = 2;                    // and the tier

@@ -9,7 +9,7 @@ namespace {
 constexpr int najmniej_w_linii = 3;
 constexpr int w_polu = 10;
 constexpr int zmeczony = 18;
-constexpr int potrzebni[] = {1, najmniej_w_linii, najmniej_w_linii, 0};
+constexpr int potrzebni[] = {1, 4, 4, 2};
 
 double doswiadczenie(int meczy) {
     return 0.6 + 0.35 * std::pow(std::max(meczy, 0) / 50.0, 0.15);
