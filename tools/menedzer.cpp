@@ -12,27 +12,17 @@
 #include "league/zespoly.h"
 #include "shell/dzien_meczu.h"
 #include "squad/gracze.h"
-#include "terminal/ekran.h"
 #include "terminal/skrypt.h"
 
 namespace {
 
 constexpr int najwiecej_meczow = 60;
-constexpr int najwiecej_klawiszy_na_liscie = 1000;
-constexpr int gora = 72, dol = 80, lewo = 75, prawo = 77, enter = 13, spacja = 32;
-
 // The squad he keeps: enough players of each position to rest the tired ones.
 constexpr int najmniej_na_pozycji[] = {2, 5, 5, 3};
 constexpr int najwieksza_kadra = 18;
-// He buys nobody past his peak and sells the old who no longer play, and the very old.
-constexpr int wiek_szczytu = 31;
 constexpr int wiek_sprzedazy = 33;
-// An offer worth buying adds this many goals a match to the eleven's balance.
-constexpr double zysk_zakupu = 0.05;
-// Matches the cash in hand should cover, and the matches a scout's fee may take of what is
-// left over.
+// Matches the cash in hand should cover.
 constexpr int meczow_rezerwy = 10;
-constexpr int meczow_lowcy = 20;
 constexpr int krok_banku = 10000;
 constexpr int splata_od = 10;
 constexpr int splata_wszystkiego = 16;
@@ -41,62 +31,19 @@ constexpr int kibicow_na_budke = 1000;
 constexpr int kibicow_na_policjanta = 100;
 constexpr int najwiecej_krzeselek = 20;  // blocks of 50 bought in one visit
 
-bool ma(const std::string& s, const char* co) {
-    return s.find(co) != std::string::npos;
-}
-
-// The number that follows the text co in s, or 0.
-int liczba_po(const std::string& s, const char* co) {
-    const auto i = s.find(co);
-    if (i == std::string::npos) return 0;
-    return std::atoi(s.c_str() + i + std::char_traits<char>::length(co));
-}
-
-std::string imie_w_wierszu(const std::string& w) {
-    if (w.size() < 18) return {};
-    const std::string pole = w.substr(3, 15);
-    return pole.substr(std::min(pole.find_first_not_of(' '), pole.size()));
-}
-
 // Attendance shrinks with the ticket level by 7 / (level^2 + 3), the hint of the info screen
 // put in numbers by watching the gates.
 double ceny_wplyw(int poziom) {
     return 7.0 / (poziom * poziom + 3);
 }
 
-struct oferta {
-    int pozycja = 0, umiejetnosci = 0, wiek = 0, meczy = 0, cena = 0;
-    bool bramkostrzelny = false;
-    std::string imie;
-};
-
-oferta czytaj_oferte(const ekran& e, int wiersz_wyboru) {
-    static const char* const pozycje[] = {"  bramkarz", "  obronca", "  pomocnik", "  napastnik"};
-    oferta o;
-    for (int w = wiersz_wyboru - 1; w >= 0; --w) {
-        const std::string t = e.wiersz(w);
-        if (t.rfind(" ---", 0) == 0) break;
-        if (t.rfind(" Imie : ", 0) == 0) o.imie = t.substr(8);
-        for (int p = 0; p < 4; ++p) {
-            if (t == pozycje[p]) o.pozycja = p;
-        }
-        if (ma(t, " Umiejetnosci : ")) o.umiejetnosci = liczba_po(t, " Umiejetnosci : ");
-        if (ma(t, " Wiek : ")) {
-            o.wiek = liczba_po(t, " Wiek : ");
-            o.meczy = liczba_po(t, " rozegral ");
-            o.bramkostrzelny = ma(t, "bramkostrzelny");
-        }
-        if (ma(t, " Cena : ")) o.cena = liczba_po(t, " Cena : ");
-    }
-    return o;
-}
-
-void klawisze_razy(std::string& k, int ile_w_gore) {
-    k.append(static_cast<std::size_t>(std::abs(ile_w_gore)),
-             static_cast<char>(ile_w_gore > 0 ? lewo : prawo));
-}
-
 }  // namespace
+
+// Left raises a stadium setting, right lowers it.
+void menedzer::zmien(std::string& klawisze, int o_ile) {
+    klawisze.append(static_cast<std::size_t>(std::abs(o_ile)),
+                    static_cast<char>(o_ile > 0 ? lewo : prawo));
+}
 
 menedzer::menedzer(skrypt& s) : skrypt_(s) {
     skrypt_.zapisuj_migawki(false);
@@ -117,112 +64,6 @@ wynik_sezonu menedzer::rozegraj_sezon(const std::function<void()>& po_meczu) {
         if (po_meczu) po_meczu();
     }
     return kronika_.wynik(sezon);
-}
-
-int menedzer::odpowiedz(const ekran& e) {
-    kronika_.zanotuj(e);
-    const std::string pierwszy = e.wiersz(0);
-    if (pierwszy.rfind("          imie", 0) == 0) return na_liscie(e);
-    const int y = e.kursor_y();
-    if (ma(e.wiersz(y), "(gora/dol)+(space)")) return na_ofercie(e);
-    if (y > 0 && ma(e.wiersz(y - 1), " (gora/dol)")) return na_rynku(e, y - 1);
-    po_meczu(e);
-    return spacja;
-}
-
-// Walks the marker to the nearest name still to choose and chooses it.
-int menedzer::na_liscie(const ekran& e) {
-    // A list that never lets him go would be a fault of his, not a game to play on.
-    if (++klawiszy_na_liscie_ > najwiecej_klawiszy_na_liscie) {
-        throw std::runtime_error("the manager is stuck on the squad screen");
-    }
-    if (tryb_ == na_skladzie::wyjdz || cele_.empty()) return spacja;
-    int znacznik = -1;
-    std::map<std::string, int> wiersze;
-    for (int w = 1; w <= gracze::miejsc; ++w) {
-        const std::string t = e.wiersz(w);
-        if (t.size() >= 74 && t.compare(71, 3, "<--") == 0) znacznik = w;
-        wiersze[imie_w_wierszu(t)] = w;
-    }
-    if (znacznik < 0) return spacja;
-    auto najblizszy = cele_.end();
-    for (auto c = cele_.begin(); c != cele_.end(); ++c) {
-        if (wiersze.count(*c) == 0) continue;
-        if (najblizszy == cele_.end() ||
-            std::abs(wiersze[*c] - znacznik) < std::abs(wiersze[*najblizszy] - znacznik)) {
-            najblizszy = c;
-        }
-    }
-    if (najblizszy == cele_.end()) {
-        cele_.clear();
-        return spacja;
-    }
-    const int cel = wiersze[*najblizszy];
-    if (znacznik < cel) return dol;
-    if (znacznik > cel) return gora;
-    cele_.erase(najblizszy);
-    return tryb_ == na_skladzie::przelacz ? lewo : enter;
-}
-
-// Buys the offer when it improves the eleven enough and the cash above the reserve pays
-// for it; notes what a good offer lacked, to borrow it before the next visit when a loan
-// the size of the reserve would have covered it.
-int menedzer::na_rynku(const ekran& e, int wiersz_wyboru) {
-    if (ma(e.wiersz(wiersz_wyboru), "kupujesz")) return spacja;
-    const oferta o = czytaj_oferte(e, wiersz_wyboru);
-    if (o.wiek >= wiek_szczytu) return spacja;
-    std::vector<zawodnik> k = kadra();
-    const double teraz = najlepsza(k, sila_rywala_).bilans;
-    const double b = bramkostrzelnosc_oferty(o.pozycja, o.wiek, o.bramkostrzelny);
-    // A new player's first matches make him experienced soon: judge him as after ten.
-    k.push_back({-1, o.pozycja, o.umiejetnosci, 20, o.wiek, o.meczy + 10, b});
-    if (najlepsza(k, sila_rywala_).bilans - teraz < zysk_zakupu) return spacja;
-    const int wolne = ST.kasa - rezerwa();
-    if (o.cena > wolne) {
-        if (o.cena - wolne <= rezerwa()) brakowalo_ = std::max(brakowalo_, o.cena - wolne);
-        return spacja;
-    }
-    notatki_[o.imie] = b;
-    return dol;
-}
-
-// Signs every sponsor, and a scout whose fee the spare cash pays for a good while.
-int menedzer::na_ofercie(const ekran& e) {
-    const int y = e.kursor_y();
-    const std::string oferta = y > 0 ? e.wiersz(y - 1) : std::string();
-    bool chce = true;
-    if (ma(oferta, "Lowca talentow")) {
-        const int oplata = liczba_po(oferta, "w wysokosci: ");
-        chce = 1LL * oplata * meczow_lowcy <= ST.kasa - rezerwa();
-    }
-    const bool tak = e.wiersz(y).rfind(" tak ", 0) == 0;
-    if (tak == chce) return spacja;
-    return chce ? gora : dol;
-}
-
-// Reads the opponent's strength off the match screen, and the gate and the upkeep off the
-// accounts. A cup gate has its own crowd and says nothing of the league's.
-void menedzer::po_meczu(const ekran& e) {
-    if (!ma(e.wiersz(0), "P O    M E C Z U")) {
-        for (int w = 0; w < 10; ++w) {
-            const std::string t = e.wiersz(w);
-            if (ma(t, "sila ") && ma(t, " vs ")) ostatni_rywal_ = liczba_po(t, "sila ");
-        }
-        return;
-    }
-    bool za_malo_miejsc = false;
-    for (int w = 1; w < 30; ++w) {
-        const std::string t = e.wiersz(w);
-        if (ma(t, "Koszty utrzymania stadionu")) utrzymanie_ = liczba_po(t, ":");
-        if (DR.mecz_pucharowy == 1) continue;
-        if (ma(t, "kibicow chcialo kupic")) {
-            popyt_ = std::atoi(t.c_str());
-            za_malo_miejsc = true;
-        }
-        if (!za_malo_miejsc && ma(t, "wpuszczono ")) popyt_ = liczba_po(t, "wpuszczono ");
-        if (ma(t, "wpuszczono "))
-            std::tie(poziom_popytu_, liga_popytu_) = std::pair(ST.poziom_ceny, ST.liga);
-    }
 }
 
 void menedzer::przed_meczem() {
@@ -331,15 +172,15 @@ void menedzer::stadion() {
         return;
     }
     std::string k;
-    klawisze_razy(k, (pojemnosc - ST.pojemnosc) / 50);
+    zmien(k, (pojemnosc - ST.pojemnosc) / 50);
     k += {static_cast<char>(dol), static_cast<char>(dol)};
-    klawisze_razy(k, budki - ST.budki);
+    zmien(k, budki - ST.budki);
     k += static_cast<char>(dol);
-    klawisze_razy(k, policja - ST.policja);
+    zmien(k, policja - ST.policja);
     k += static_cast<char>(dol);
-    klawisze_razy(k, (placa - ST.placa) / 50);
+    zmien(k, (placa - ST.placa) / 50);
     k += {static_cast<char>(dol), static_cast<char>(dol)};
-    klawisze_razy(k, poziom - ST.poziom_ceny);
+    zmien(k, poziom - ST.poziom_ceny);
     k += static_cast<char>(spacja);
     skrypt_.dodaj(k);
     ST.stadion();

@@ -26,6 +26,10 @@ class menedzer {
     wynik_sezonu rozegraj_sezon(const std::function<void()>& po_meczu = {});
 
   private:
+    enum klawisz { gora = 72, dol = 80, lewo = 75, prawo = 77, enter = 13, spacja = 32 };
+    // He buys nobody past his peak and sells the old who no longer play.
+    static constexpr int wiek_szczytu = 31;
+
     // What the squad screen is used for while it is open.
     enum class na_skladzie { wyjdz, przelacz, sprzedaj };
 
@@ -42,6 +46,7 @@ class menedzer {
     void stadion();
     void ustaw_sklad();
 
+    static void zmien(std::string& klawisze, int o_ile);
     std::vector<zawodnik> kadra() const;
     int rezerwa() const;
     int popyt(int poziom) const;
