@@ -8,6 +8,7 @@
 #include "league/zespoly.h"
 #include "shell/dzien_meczu.h"
 #include "squad/gracze.h"
+#include "terminal/ekran.h"
 #include "terminal/klawisze.h"
 #include "terminal/skrypt.h"
 
@@ -19,7 +20,7 @@ constexpr int na_pozycji[] = {1, 4, 4, 2};
 
 autopilot::autopilot(skrypt& s) : skrypt_(s) {
     skrypt_.zapisuj_migawki(false);
-    skrypt_.ustaw_pilota([this](const ekran&) { return odpowiedz(); });
+    skrypt_.ustaw_pilota([this](const ekran& e) { return odpowiedz(e); });
 }
 
 autopilot::~autopilot() {
@@ -28,12 +29,24 @@ autopilot::~autopilot() {
 
 // The first key asked for after the last round belongs to the season end, before the
 // leagues reorder their clubs: the table still shows the final places.
-int autopilot::odpowiedz() {
+void kronika::zanotuj(const ekran& e) {
     if (DR.nr_kolejki > zespoly::ostatnia_kolejka && !koniec_sezonu_) {
         koniec_sezonu_ = true;
         liga_ = DR.twojaliga;
         miejsce_ = DR.ktoremiejsce(DR.twojaliga, DR.twojadruzyna);
     }
+    // The cup bonus is the last line before the pause that follows the won final.
+    if (e.wiersz(e.kursor_y()).find("gratyfikacja od PZPN za Puchar") != std::string::npos) {
+        puchar_ = true;
+    }
+}
+
+wynik_sezonu kronika::wynik(int sezon) const {
+    return {sezon, miejsce_, liga_, DR.twojaliga, ST.kasa, puchar_};
+}
+
+int autopilot::odpowiedz(const ekran& e) {
+    kronika_.zanotuj(e);
     return klawisze::spacja;
 }
 
@@ -54,12 +67,12 @@ void autopilot::wybierz_sklad() {
 
 wynik_sezonu autopilot::rozegraj_sezon(const std::function<void()>& po_meczu) {
     const int sezon = DR.sezon;
-    koniec_sezonu_ = false;
+    kronika_.nowy_sezon();
     for (int mecz = 0; DR.sezon == sezon; ++mecz) {
         if (mecz == najwiecej_meczow) throw std::runtime_error("the season does not end");
         if (rotacja_) wybierz_sklad();
         nastepnymecz();
         if (po_meczu) po_meczu();
     }
-    return {sezon, miejsce_, liga_, DR.twojaliga, ST.kasa};
+    return kronika_.wynik(sezon);
 }

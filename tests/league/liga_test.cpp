@@ -186,7 +186,7 @@ TEST(PlikDruzyn, DamagedOrMissingFilesAreRefusedAndChangeNothing) {
         const char* co;
         const char* czym;
     };
-    const usterka usterki[] = {{"not a number", "Legia 88", "Legia x"},
+    const usterka usterki[] = {{"not a number", "Legia 77", "Legia x"},
                                {"a club cut short", "Swidnik 20 0 0 0 0 0 0", "Swidnik 20 0 0"},
                                {"rival out of range", "\n1 50", "\n1 54"},
                                {"name too long", "Legia ", "Legia_Warszawa_Stolica_RP "},
