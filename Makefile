@@ -1,5 +1,5 @@
 # The two commands a player or developer needs: make play, make test.
-.PHONY: play gra test build asan bench fuzz setup clean install deb windows
+.PHONY: play gra test build web asan bench fuzz setup clean install deb windows
 
 # Playing needs only the compiler, CMake, Ninja and ncurses; everything else needs the test tools.
 setup:
@@ -17,7 +17,14 @@ build: setup
 	@cmake --preset default >/dev/null
 	@cmake --build --preset default
 
+# The static site in build-web/site (emscripten); any static server can serve it.
+web: setup
+	@cmake --preset web >/dev/null
+	@cmake --build --preset web
+
+# Without emscripten the browser test reports itself skipped.
 test: build
+	@if command -v emcc >/dev/null 2>&1; then $(MAKE) --no-print-directory web; fi
 	@ctest --preset default
 	@scripts/testy_windows
 
@@ -37,6 +44,8 @@ bench: setup
 	@cmake --build --preset default --target bramkowiec bramkowiec_bench
 	@./build/bench/bramkowiec_bench
 	@/usr/bin/python3 bench/okno_bench.py build/bramkowiec data
+	@if command -v emcc >/dev/null 2>&1; then $(MAKE) --no-print-directory web; fi
+	@node bench/web_bench.mjs build-web/site
 
 # Each loader's fuzz target runs FUZZ_SECONDS, its corpus kept in fuzz-out/ and seeded from the
 # shipped data file it reads; crashes and hangs (over 10 s on one input) land in fuzz-out/ too.
@@ -65,4 +74,4 @@ deb: build
 	@cpack --config build/CPackConfig.cmake
 
 clean:
-	rm -rf build build-asan build-fuzz build-windows fuzz-out
+	rm -rf build build-asan build-fuzz build-web build-windows fuzz-out

@@ -36,7 +36,7 @@ void KolejkiLigowe(benchmark::State& stan) {
     for (auto _ : stan) {
         mecz_uzytkownika();
         for (int t = 0; t < zespoly::lig; ++t) DR.graj(t);
-        if (++DR.nr_kolejki == 34) DR = poczatek;
+        if (++DR.nr_kolejki > zespoly::ostatnia_kolejka) DR = poczatek;
     }
     stan.counters["kolejki/s"] =
         benchmark::Counter(static_cast<double>(stan.iterations()), benchmark::Counter::kIsRate);

@@ -1,16 +1,19 @@
-// Balance check: plays whole seasons hands-off from the start-up data files and prints how
-// the user's club fared. Usage: bilans <data directory> [runs=200] [seasons=1] [first seed=1]
-// [rotacja]; with "rotacja" the autopilot also rests tired players before every match.
+// Balance check: plays whole seasons from the start-up data files and prints how the user's
+// club fared, season by season, then a fixed summary of key: value lines for scripts.
+// Usage: bilans <data directory> [runs=200] [seasons=1] [first seed=1] [rotacja|menedzer];
+// "rotacja" rests tired players before every match, "menedzer" manages the whole club.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
-#include <vector>
 
 #include "autopilot.h"
 #include "club/boisko.h"
+#include "kariera.h"
 #include "league/zespoly.h"
+#include "menedzer.h"
 #include "shell/start.h"
 #include "squad/gracze.h"
 #include "terminal/ekran.h"
@@ -31,65 +34,48 @@ bool wczytaj(const std::string& katalog) {
     return false;
 }
 
-struct podsumowanie {
-    long suma_miejsc = 0;
-    int najlepsze = 18;
-    int najgorsze = 1;
-    int na_plusie = 0;
-    int awanse = 0;
-    int spadki = 0;
-    long long suma_kasy = 0;
-    int przebiegi = 0;
-
-    void dodaj(const wynik_sezonu& w) {
-        ++przebiegi;
-        suma_miejsc += w.miejsce;
-        najlepsze = std::min(najlepsze, w.miejsce);
-        najgorsze = std::max(najgorsze, w.miejsce);
-        if (w.kasa >= 0) ++na_plusie;
-        if (w.nowa_liga < w.liga) ++awanse;
-        if (w.nowa_liga > w.liga) ++spadki;
-        suma_kasy += w.kasa;
+// One seed's career with the chosen pilot; the highest cash is watched after every match.
+template <typename pilot>
+void rozegraj(pilot& p, int ziarno, int sezony, kariera& k) {
+    k.nowe_ziarno();
+    const auto po_meczu = [&] { k.kasa(ST.kasa); };
+    for (int n = 0; n < sezony; ++n) {
+        const wynik_sezonu w = p.rozegraj_sezon(po_meczu);
+        std::printf("ziarno %d sezon %d: miejsce %2d w %d lidze -> %d liga, kasa %d%s\n", ziarno,
+                    w.sezon, w.miejsce, w.liga + 1, w.nowa_liga + 1, w.kasa,
+                    w.puchar ? ", puchar" : "");
+        k.dodaj(w);
     }
-
-    void drukuj() const {
-        if (przebiegi == 0) return;
-        std::printf("Pierwszy sezon, %d przebiegow:\n", przebiegi);
-        std::printf("  srednie miejsce %.2f (najlepsze %d, najgorsze %d)\n",
-                    static_cast<double>(suma_miejsc) / przebiegi, najlepsze, najgorsze);
-        std::printf("  awanse %d, spadki %d\n", awanse, spadki);
-        std::printf("  kasa nieujemna w %d z %d, srednia kasa %lld\n", na_plusie, przebiegi,
-                    suma_kasy / przebiegi);
-    }
-};
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
+    const std::string rodzaj = argc > 5 ? argv[5] : "";
+    if (argc < 2 || (rodzaj != "" && rodzaj != "rotacja" && rodzaj != "menedzer")) {
         std::fprintf(stderr,
-                     "uzycie: bilans <katalog danych> [przebiegi] [sezony] [ziarno] [rotacja]\n");
+                     "uzycie: bilans <katalog danych> [przebiegi] [sezony] [ziarno] "
+                     "[rotacja|menedzer]\n");
         return 2;
     }
     const int przebiegi = argc > 2 ? std::atoi(argv[2]) : 200;
     const int sezony = argc > 3 ? std::atoi(argv[3]) : 1;
     const int pierwsze_ziarno = argc > 4 ? std::atoi(argv[4]) : 1;
-    const bool rotacja = argc > 5 && std::string(argv[5]) == "rotacja";
-    podsumowanie pierwszy;
+    kariera k;
     for (int p = 0; p < przebiegi; ++p) {
         if (!wczytaj(argv[1])) return 1;
         const int ziarno = pierwsze_ziarno + p;
         zasiej(static_cast<std::uint32_t>(ziarno));
         skrypt s;
-        autopilot pilot(s);
-        pilot.rotuj_sklad(rotacja);
-        for (int n = 0; n < sezony; ++n) {
-            const wynik_sezonu w = pilot.rozegraj_sezon();
-            std::printf("ziarno %d sezon %d: miejsce %2d w %d lidze -> %d liga, kasa %d\n", ziarno,
-                        w.sezon, w.miejsce, w.liga + 1, w.nowa_liga + 1, w.kasa);
-            if (n == 0) pierwszy.dodaj(w);
+        if (rodzaj == "menedzer") {
+            menedzer m(s);
+            rozegraj(m, ziarno, sezony, k);
+        } else {
+            autopilot a(s);
+            a.rotuj_sklad(rodzaj == "rotacja");
+            rozegraj(a, ziarno, sezony, k);
         }
     }
-    pierwszy.drukuj();
+    std::fputs(k.podsumowanie().c_str(), stdout);
     return 0;
 }

@@ -2,6 +2,7 @@
 #include <climits>
 
 #include "club/boisko.h"
+#include "terminal/klawisze.h"
 #include "terminal/konsola.h"
 #include "wspolne/pieniadze.h"
 
@@ -56,12 +57,12 @@ void boisko::bank() {
     for (;;) {
         pokaz_bank(*this, oddajesz, ile);
         const int k = klawisz();
-        if (k == 32) return;
-        if (k == 80) oddajesz = false;
-        if (k == 72) oddajesz = true;
-        if (k == 77) dodaj(ile, krok);
-        if (k == 75) ile = std::max(0, ile - krok);
-        if (k == 13 && oddajesz && dni_dlugu >= splata_od) oddaj(*this, ile);
-        if (k == 13 && !oddajesz && dni_dlugu <= pobieranie_do) pobierz(*this, ile);
+        if (k == klawisze::spacja) return;
+        if (k == klawisze::dol) oddajesz = false;
+        if (k == klawisze::gora) oddajesz = true;
+        if (k == klawisze::prawo) dodaj(ile, krok);
+        if (k == klawisze::lewo) ile = std::max(0, ile - krok);
+        if (k == klawisze::enter && oddajesz && dni_dlugu >= splata_od) oddaj(*this, ile);
+        if (k == klawisze::enter && !oddajesz && dni_dlugu <= pobieranie_do) pobierz(*this, ile);
     }
 }

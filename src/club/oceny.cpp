@@ -1,4 +1,5 @@
 #include "club/boisko.h"
+#include "club/wspolczynnik.h"
 #include "wspolne/pieniadze.h"
 
 int cena_biletu(int liga, int poziom) {

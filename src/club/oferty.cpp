@@ -1,6 +1,8 @@
 #include <cstring>
 
 #include "club/boisko.h"
+#include "club/wspolczynnik.h"
+#include "terminal/klawisze.h"
 #include "terminal/konsola.h"
 #include "wspolne/los.h"
 #include "wspolne/pieniadze.h"
@@ -15,9 +17,9 @@ bool tak_czy_nie() {
         drukuj(tak ? " tak " : " nie ");
         drukuj("(gora/dol)+(space)\r");
         const int k = klawisz();
-        if (k == 32) return tak;
-        if (k == 80) tak = false;
-        if (k == 72) tak = true;
+        if (k == klawisze::spacja) return tak;
+        if (k == klawisze::dol) tak = false;
+        if (k == klawisze::gora) tak = true;
     }
 }
 

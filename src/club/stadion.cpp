@@ -1,4 +1,5 @@
 #include "club/boisko.h"
+#include "terminal/klawisze.h"
 #include "terminal/konsola.h"
 #include "wspolne/pieniadze.h"
 
@@ -117,10 +118,10 @@ void boisko::stadion() {
         gotoxy(35, kursor + 4);
         drukuj("<-");
         const int k = klawisz();
-        if (k == 32) return;
-        if (k == 72 && kursor > 0) --kursor;
-        if (k == 80 && kursor < ostatni) ++kursor;
-        if (k == 75) podnies(*this, kursor);
-        if (k == 77) obniz(*this, kursor);
+        if (k == klawisze::spacja) return;
+        if (k == klawisze::gora && kursor > 0) --kursor;
+        if (k == klawisze::dol && kursor < ostatni) ++kursor;
+        if (k == klawisze::lewo) podnies(*this, kursor);
+        if (k == klawisze::prawo) obniz(*this, kursor);
     }
 }

@@ -1,10 +1,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "club/boisko.h"
+#include "club/wspolczynnik.h"
 #include "league/zespoly.h"
-#include "wspolne/liczby.h"
 #include "wspolne/los.h"
+#include "wspolne/obetnij.h"
 
 // Every step is stored in single precision, as the attendance has always been computed.
 int zespoly::kibicow(int poziom_ceny) const {

@@ -6,10 +6,6 @@
 #include "wspolne/czytnik.h"
 
 namespace {
-constexpr int najwyzszy_etap = 14;
-constexpr int ostatnia_runda = 33;
-constexpr int klubow = zespoly::lig * zespoly::druzyn;
-
 bool w_zakresie(czytnik& c, int wartosc, int od, int do_, const char* pole) {
     if (wartosc >= od && wartosc <= do_) return true;
     c.zly_zakres(std::string(pole) + " musi byc od " + std::to_string(od) + " do " +
@@ -19,7 +15,7 @@ bool w_zakresie(czytnik& c, int wartosc, int od, int do_, const char* pole) {
 
 bool naglowek(czytnik& c, zespoly& z) {
     if (!c.liczba(z.sezon) || !c.liczba(z.nr_kolejki)) return false;
-    if (!w_zakresie(c, z.nr_kolejki, 0, ostatnia_runda, "numer kolejki")) return false;
+    if (!w_zakresie(c, z.nr_kolejki, 0, zespoly::ostatnia_kolejka, "numer kolejki")) return false;
     if (!c.liczba(z.twojaliga) || !w_zakresie(c, z.twojaliga, 0, zespoly::lig - 1, "liga gracza"))
         return false;
     return c.liczba(z.twojadruzyna) &&
@@ -27,10 +23,10 @@ bool naglowek(czytnik& c, zespoly& z) {
 }
 
 bool puchar(czytnik& c, zespoly& z) {
-    if (!c.liczba(z.puchar) || !w_zakresie(c, z.puchar, 0, najwyzszy_etap, "etap pucharu"))
+    if (!c.liczba(z.puchar) || !w_zakresie(c, z.puchar, 0, zespoly::final_rewanz, "etap pucharu"))
         return false;
     if (!c.liczba(z.rywal_pucharu) ||
-        !w_zakresie(c, z.rywal_pucharu, 0, klubow - 1, "rywal w pucharze"))
+        !w_zakresie(c, z.rywal_pucharu, 0, zespoly::klubow - 1, "rywal w pucharze"))
         return false;
     if (z.puchar > 0 && z.rywal_pucharu == z.twojaliga * zespoly::druzyn + z.twojadruzyna) {
         c.zly_zakres("rywal w pucharze nie moze byc druzyna gracza");

@@ -2,9 +2,7 @@
 #include "terminal/konsola.h"
 
 namespace {
-constexpr int ostatnia_runda = 33;
 constexpr int okno = 4;
-constexpr int final_rewanz = 14;
 
 const char* miejsce_meczu(int gdzie) {
     return gdzie == 0 ? "U siebie " : "Na wyjezdzie ";
@@ -14,13 +12,13 @@ const char* miejsce_meczu(int gdzie) {
 bool jest_mecz_pucharowy(const zespoly& dr, int runda, int pokazane) {
     const bool rewanz = dr.puchar % 2 == 0;
     const bool rozegrany = dr.mecz_pucharowy == 1 && runda == dr.nr_kolejki;
-    return dr.puchar >= 1 && dr.puchar <= final_rewanz && runda % 2 == 0 &&
+    return dr.puchar >= 1 && dr.puchar <= zespoly::final_rewanz && runda % 2 == 0 &&
            !(rewanz && pokazane == 1) && !rozegrany;
 }
 
 void pokaz_mecz_pucharowy(const zespoly& dr, int pokazane) {
     drukuj("%s", miejsce_meczu((dr.puchar + pokazane) % 2));
-    if (dr.puchar == final_rewanz) {
+    if (dr.puchar == zespoly::final_rewanz) {
         drukuj("final pucharu polski! z ");
     } else {
         drukuj("w 1/%d pucharu polski z ", 64 >> ((dr.puchar - 1) / 2));
@@ -38,7 +36,7 @@ void pokaz_mecz_pucharowy(const zespoly& dr, int pokazane) {
 void zespoly::pokaznastepnymecz() const {
     drukuj("Nastepne mecze:\n");
     int pokazane = 0;
-    for (int r = nr_kolejki; r <= nr_kolejki + okno - 1 && r <= ostatnia_runda; ++r) {
+    for (int r = nr_kolejki; r <= nr_kolejki + okno - 1 && r <= ostatnia_kolejka; ++r) {
         if (jest_mecz_pucharowy(*this, r, pokazane)) {
             pokaz_mecz_pucharowy(*this, pokazane);
             pokazane = 1;

@@ -8,9 +8,9 @@
 #include "squad/gracze.h"
 #include "terminal/konsola.h"
 #include "wspolne/los.h"
+#include "wspolne/rezultat.h"
 
 namespace {
-constexpr int ostatnia_kolejka = 33;
 constexpr int najmniej_graczy = 7;
 
 // One match of the user's club; the home side's name and goals always come first on screen.
@@ -68,11 +68,6 @@ void rozegraj(mecz& m) {
     klawisz();
 }
 
-int rezultat_meczu(const mecz& m) {
-    if (m.gole > m.gole_rywala) return 0;
-    return m.gole < m.gole_rywala ? 2 : 1;
-}
-
 void zaksieguj(const mecz& m) {
     const int ja = DR.twojadruzyna;
     if (m.gdzie == 0) {
@@ -102,7 +97,7 @@ void nastepnymecz() {
     } else {
         rozegraj(m);
     }
-    int rezultat = rezultat_meczu(m);
+    int rezultat = rezultat_meczu(m.gole, m.gole_rywala);
     GR.ktostrzelil(m.gole);
     if (DR.mecz_pucharowy == 1) {
         po_meczu_pucharowym(m.gole, m.gole_rywala, m.walkower, &rezultat, &m.kibice);
@@ -116,5 +111,5 @@ void nastepnymecz() {
     GR.oferty = 0;
     ++DR.nr_kolejki;
     DR.mecz_pucharowy = 0;
-    if (DR.nr_kolejki > ostatnia_kolejka) koniecsezonu();
+    if (DR.nr_kolejki > zespoly::ostatnia_kolejka) koniecsezonu();
 }

@@ -4,7 +4,7 @@
 #include <system_error>
 #include <vector>
 
-#include "shell/trwalosc.h"
+#include "shell/utrwal.h"
 
 namespace fs = std::filesystem;
 
@@ -15,8 +15,6 @@ bool blad_zapisu(std::string* blad, const std::string& tekst) {
     if (blad != nullptr) *blad = tekst;
     return false;
 }
-
-using trwalosc::utrwal;
 
 void usun(const fs::path& sciezka) {
     std::error_code e;
@@ -35,7 +33,9 @@ bool zatwierdz(const fs::path& katalog) {
     if (f == nullptr) return false;
     const bool zapisany = std::fputs("zapis kompletny\n", f) >= 0;
     if (std::fclose(f) != 0 || !zapisany || !utrwal(t)) return false;
-    return trwalosc::zastap(t, z);
+    std::error_code e;
+    fs::rename(t, z, e);
+    return !e;
 }
 
 }  // namespace
@@ -62,8 +62,8 @@ bool dokoncz(const fs::path& katalog, std::span<const std::string> nazwy, std::s
     for (const std::string& n : nazwy) {
         const fs::path t = tymczasowy(katalog / n);
         if (!fs::exists(t, e)) continue;  // already in place
-        if (!trwalosc::zastap(t, katalog / n))
-            return blad_zapisu(blad, "nie mozna przeniesc pliku " + t.string());
+        fs::rename(t, katalog / n, e);
+        if (e) return blad_zapisu(blad, "nie mozna przeniesc pliku " + t.string());
     }
     if (!utrwal(katalog))
         return blad_zapisu(blad, "nie mozna utrwalic katalogu " + katalog.string());

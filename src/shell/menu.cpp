@@ -7,6 +7,7 @@
 #include "shell/dzien_meczu.h"
 #include "shell/zapis.h"
 #include "squad/gracze.h"
+#include "terminal/klawisze.h"
 #include "terminal/konsola.h"
 
 namespace {
@@ -75,14 +76,14 @@ void menu_raz() {
     klawisze_ekranu pomoc("gora/dol: wybor  spacja lub lewo: wejdz  Ctrl-C: koniec gry bez zapisu");
     rysuj();
     switch (klawisz()) {
-        case 72:
+        case klawisze::gora:
             kursor = kursor == 0 ? ostatni : kursor - 1;
             break;
-        case 80:
+        case klawisze::dol:
             kursor = kursor == ostatni ? 0 : kursor + 1;
             break;
-        case 75:
-        case 32:
+        case klawisze::lewo:
+        case klawisze::spacja:
             uruchom(kursor);
             break;
         default:

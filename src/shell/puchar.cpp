@@ -5,25 +5,20 @@
 #include "terminal/konsola.h"
 #include "wspolne/los.h"
 #include "wspolne/pieniadze.h"
+#include "wspolne/rezultat.h"
 
 namespace {
-constexpr int final_rewanz = 14;
 constexpr int premia_za_puchar = 5000000;
 
-int porownaj(int twoje, int rywala) {
-    if (twoje > rywala) return 0;
-    return twoje < rywala ? 2 : 1;
-}
-
 int rzuty_karne() {
-    int rezultat = 1;
-    while (rezultat == 1) {
+    int rezultat = rezultat::remis;
+    while (rezultat == rezultat::remis) {
         linia("\n\r Rzuty karne!");
         const int rywala = losuj() % 6;
         const int twoje = losuj() % 6;
         klawisz();
         drukuj("\r      %d     :     %d", twoje, rywala);
-        rezultat = porownaj(twoje, rywala);
+        rezultat = rezultat_meczu(twoje, rywala);
     }
     return rezultat;
 }
@@ -41,8 +36,8 @@ void koniec_dwumeczu() {
 
 // Moves the cup on after the leg; returns the television money, doubled after a won leg.
 int awans(int rezultat, int telewizja) {
-    if (rezultat != 0) {
-        if (rezultat == 2) drukuj("\n\r porazka!");
+    if (rezultat != rezultat::wygrana) {
+        if (rezultat == rezultat::porazka) drukuj("\n\r porazka!");
         if (DR.puchar % 2 == 1) {
             ++DR.puchar;
         } else {
@@ -53,7 +48,7 @@ int awans(int rezultat, int telewizja) {
     }
     linia("\n Hurra! zwyciestwo! ");
     const int podwojna = DR.puchar * DR.puchar * 4000;
-    if (DR.puchar == final_rewanz) {
+    if (DR.puchar == zespoly::final_rewanz) {
         drukuj("\n\r Brawo! zdobyles Puchar Polski!");
         drukuj("\n\r gratyfikacja od PZPN za Puchar: 5000000!");
         dodaj(ST.kasa, premia_za_puchar);
@@ -83,12 +78,12 @@ void po_meczu_pucharowym(int gole, int gole_rywala, int walkower, int* rezultat,
     const int telewizja = DR.puchar * DR.puchar * 2000;
     dodaj(DR.dwumecz_zdobyte, gole);
     dodaj(DR.dwumecz_stracone, gole_rywala);
-    *rezultat = porownaj(DR.dwumecz_zdobyte, DR.dwumecz_stracone);
+    *rezultat = rezultat_meczu(DR.dwumecz_zdobyte, DR.dwumecz_stracone);
     if (DR.puchar % 2 == 0) {
         linia("\nWYNIK DWUMECZU:");
         drukuj("\n           (%d)       :", DR.dwumecz_zdobyte);
         drukuj("      (%d)", DR.dwumecz_stracone);
-        if (*rezultat == 1) *rezultat = rzuty_karne();
+        if (*rezultat == rezultat::remis) *rezultat = rzuty_karne();
     }
     *kibice = kibice_pucharu(gdzie);
     const int pieniadze = awans(*rezultat, telewizja);

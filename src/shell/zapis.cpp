@@ -7,6 +7,7 @@
 #include "league/zespoly.h"
 #include "shell/komplet.h"
 #include "squad/gracze.h"
+#include "terminal/klawisze.h"
 #include "terminal/konsola.h"
 
 namespace {
@@ -17,7 +18,7 @@ bool zapytaj(const char* pytanie) {
     klawisze_ekranu pomoc("t: tak  kazdy inny klawisz: nie");
     cls();
     drukuj("%s", pytanie);
-    return klawisz() == 't';
+    return klawisz() == klawisze::tak;
 }
 
 // Our reasons can be longer than a row: they break between words, never inside one.

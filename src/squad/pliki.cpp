@@ -24,7 +24,7 @@ bool zawodnik(czytnik& c, gracze& g, int i) {
     for (int* pole : pola) {
         if (!c.liczba(*pole)) return false;
     }
-    if (g.pozycja[i] < 0 || g.pozycja[i] > 3) {
+    if (g.pozycja[i] < gracze::bramkarz || g.pozycja[i] > gracze::napastnik) {
         c.zly_zakres("pozycja zawodnika " + std::string(g.imie[i]) + " to " +
                      std::to_string(g.pozycja[i]) + ", a musi byc od 0 do 3");
         return false;

@@ -1,7 +1,7 @@
 #include <cmath>
 
 #include "squad/gracze.h"
-#include "squad/liczby.h"
+#include "squad/iloczyn.h"
 
 int cena(int umiejetnosci, int wiek) {
     double s = static_cast<float>(umiejetnosci);
@@ -22,7 +22,8 @@ int gracze::sprawdzskl() const {
 
 int gracze::sprawdzbrm() const {
     int n = 0;
-    for (int i = 0; i < miejsc; ++i) n += (wiek[i] > 0 && gra[i] == 1 && pozycja[i] == 0) ? 1 : 0;
+    for (int i = 0; i < miejsc; ++i)
+        n += (wiek[i] > 0 && gra[i] == 1 && pozycja[i] == bramkarz) ? 1 : 0;
     return n;
 }
 
@@ -55,8 +56,8 @@ int gracze::obrona() const {
     float suma = 0;
     int obroncy = 0;
     for (int i = 0; i < miejsc; ++i) {
-        if (gra_na(*this, i, 0)) dolicz(suma, wklad(*this, i, 3.0 * umiejetnosci[i]));
-        if (gra_na(*this, i, 1)) {
+        if (gra_na(*this, i, bramkarz)) dolicz(suma, wklad(*this, i, 3.0 * umiejetnosci[i]));
+        if (gra_na(*this, i, obronca)) {
             dolicz(suma, wklad(*this, i, umiejetnosci[i]));
             ++obroncy;
         }
@@ -70,7 +71,7 @@ int gracze::pomoc() const {
     float suma = 0;
     int pomocnicy = 0;
     for (int i = 0; i < miejsc; ++i) {
-        if (!gra_na(*this, i, 2)) continue;
+        if (!gra_na(*this, i, pomocnik)) continue;
         double b = bramkostrzelnosc[i];
         dolicz(suma, wklad(*this, i, umiejetnosci[i]) * (b + 11) / 20.0);
         ++pomocnicy;
@@ -82,7 +83,7 @@ int gracze::pomoc() const {
 int gracze::atak() const {
     float suma = 0;
     for (int i = 0; i < miejsc; ++i) {
-        if (!gra_na(*this, i, 3)) continue;
+        if (!gra_na(*this, i, napastnik)) continue;
         double b = bramkostrzelnosc[i];
         dolicz(suma, wklad(*this, i, umiejetnosci[i]) * (b + 1) / 10.0);
     }

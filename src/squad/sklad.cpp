@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "squad/gracze.h"
+#include "terminal/klawisze.h"
 #include "terminal/konsola.h"
 
 namespace {
@@ -26,7 +27,7 @@ int rysuj(const gracze& g, int (&wiersze)[gracze::miejsc]) {
     linia("          imie       umie  sily  lat  meczy  bramki  cena:");
     int n = 0;
     unsigned wartosc = 0;
-    for (int p = 0; p < 4; ++p) {
+    for (int p = 0; p < gracze::pozycji; ++p) {
         kolor(9 + 2 * p);
         for (int i = 0; i < gracze::miejsc; ++i) {
             if (g.wiek[i] <= 0 || g.pozycja[i] != p) continue;
@@ -61,13 +62,13 @@ char gracze::pokazsklad(int* wybrany) {
             drukuj("<--");
         }
         int k = klawisz();
-        if (k == 80 && znacznik < n - 1) ++znacznik;
-        if (k == 72 && znacznik > 0) --znacznik;
-        if ((k == 77 || k == 75 || k == 13) && n > 0) {
+        if (k == klawisze::dol && znacznik < n - 1) ++znacznik;
+        if (k == klawisze::gora && znacznik > 0) --znacznik;
+        if ((k == klawisze::prawo || k == klawisze::lewo || k == klawisze::enter) && n > 0) {
             *wybrany = wiersze[znacznik];
             return static_cast<char>(k);
         }
-        if (k == 32) return 32;
+        if (k == klawisze::spacja) return klawisze::spacja;
     }
 }
 
@@ -78,7 +79,7 @@ void gracze::sklad() {
     for (;;) {
         int w = 0;
         char k = pokazsklad(&w);
-        if (k == 77 || k == 75) gra[w] = gra[w] == 0 ? 1 : 0;
-        if (k == 32 && sprawdzskl() <= 11 && sprawdzbrm() <= 1) return;
+        if (k == klawisze::prawo || k == klawisze::lewo) gra[w] = gra[w] == 0 ? 1 : 0;
+        if (k == klawisze::spacja && sprawdzskl() <= 11 && sprawdzbrm() <= 1) return;
     }
 }

@@ -1,9 +1,10 @@
 #include <cctype>
 #include <cstring>
 
-#include "club/boisko.h"
+#include "club/lowca.h"
 #include "squad/gracze.h"
-#include "squad/liczby.h"
+#include "squad/iloczyn.h"
+#include "terminal/klawisze.h"
 #include "terminal/konsola.h"
 #include "wspolne/los.h"
 #include "wspolne/pieniadze.h"
@@ -49,7 +50,7 @@ oferta losuj_oferte(const gracze& g, int liga) {
     do {
         o.nazwa = losuj() % gracze::nazw_rynku;
     } while (!wolna_nazwa(g, o.nazwa));
-    o.pozycja = losuj() % 4;
+    o.pozycja = losuj() % gracze::pozycji;
     o.wiek = losuj() % 23 + 18;
     o.umiejetnosci = (2 - liga) * 40 + losuj() % 60 + 10;
     if (losuj() % 10 == 1) o.umiejetnosci += losuj() % 20;
@@ -63,12 +64,12 @@ oferta losuj_oferte(const gracze& g, int liga) {
     drukuj(" Umiejetnosci : %d\n", o.umiejetnosci);
     drukuj(" Wiek : %d lat ", o.wiek);
     o.bramkostrzelnosc = losuj() % 13 + 1;
-    if (o.pozycja < 3 && o.wiek >= 25) {
+    if (o.pozycja < gracze::napastnik && o.wiek >= 25) {
         int lata = o.wiek - 24;
         o.meczy = lata * 10 + losuj() % (lata * 30) + 50;
         drukuj(" rozegral %d meczy", o.meczy);
     }
-    if (o.pozycja >= 2 && o.wiek >= 26 && o.bramkostrzelnosc >= 7) {
+    if (o.pozycja >= gracze::pomocnik && o.wiek >= 26 && o.bramkostrzelnosc >= 7) {
         drukuj(" i jest bramkostrzelny !");
     }
     drukuj("\n Cena : %u\n", static_cast<unsigned>(o.cena));
@@ -82,9 +83,9 @@ bool kupuje(int n) {
         gotoxy(1, 10 * (n + 1));
         linia(kupuj ? " kupujesz (gora/dol)" : " nastepny (gora/dol) ");
         int k = klawisz();
-        if (k == 72) kupuj = false;
-        if (k == 80) kupuj = true;
-        if (k == 32) return kupuj;
+        if (k == klawisze::gora) kupuj = false;
+        if (k == klawisze::dol) kupuj = true;
+        if (k == klawisze::spacja) return kupuj;
     }
 }
 
@@ -97,7 +98,7 @@ void przyjmij(gracze& g, const oferta& o) {
     g.sily[i] = 20;
     g.bramki[i] = 0;
     g.meczy[i] = o.meczy;
-    g.bramkostrzelnosc[i] = o.pozycja >= 2 ? o.bramkostrzelnosc : 0;
+    g.bramkostrzelnosc[i] = o.pozycja >= gracze::pomocnik ? o.bramkostrzelnosc : 0;
     g.gra[i] = 0;
     std::memcpy(g.imie[i], g.rynek[o.nazwa], sizeof g.imie[i]);
 }
@@ -113,7 +114,7 @@ void gracze::kupno(int* kasa, int liga, int dni_dlugu) {
         klawisz();
         return;
     }
-    if (ST.propozycje_lowcy < oferty) {
+    if (propozycje_lowcy() < oferty) {
         linia("brak zawodnikow na rynku!");
         klawisz();
         return;
@@ -132,7 +133,7 @@ void gracze::kupno(int* kasa, int liga, int dni_dlugu) {
             return;
         }
         int u = oferty++;
-        if (ST.propozycje_lowcy < u) return;
+        if (propozycje_lowcy() < u) return;
         drukuj(" KASA:%d\n", *kasa);
         oferta o = losuj_oferte(*this, liga);
         if (kupuje(n)) {
@@ -162,12 +163,12 @@ void gracze::sprzedarz(int* kasa) {
         int w = 0;
         char k = pokazsklad(&w);
         gotoxy(1, 23);
-        if (k == 13) {
+        if (k == klawisze::enter) {
             dodaj(*kasa, cena(umiejetnosci[w], wiek[w]));
             wiek[w] = 0;
             drukuj("%s sprzedany!", imie[w]);
             czekaj(500);
         }
-        if (k == 32) return;
+        if (k == klawisze::spacja) return;
     }
 }

@@ -3,8 +3,9 @@
 #include <string_view>
 #include <utility>
 
+#include "terminal/klawisze.h"
+
 namespace {
-constexpr int prefiks_strzalki = 224;
 // A character the console has no byte for; it still counts as "any key" but matches no
 // game key (and never the arrow prefix, which a truncated wide character could become).
 constexpr int obcy_znak = '?';
@@ -13,19 +14,19 @@ constexpr int obcy_znak = '?';
 std::vector<int> bajty_konsoli(nacisniecie n) {
     switch (n.r) {
         case nacisniecie::gora:
-            return {prefiks_strzalki, 72};
+            return {klawisze::strzalka, klawisze::gora};
         case nacisniecie::dol:
-            return {prefiks_strzalki, 80};
+            return {klawisze::strzalka, klawisze::dol};
         case nacisniecie::lewo:
-            return {prefiks_strzalki, 75};
+            return {klawisze::strzalka, klawisze::lewo};
         case nacisniecie::prawo:
-            return {prefiks_strzalki, 77};
+            return {klawisze::strzalka, klawisze::prawo};
         case nacisniecie::enter:
-            return {13};
+            return {klawisze::enter};
         case nacisniecie::cofnij:
-            return {8};
+            return {klawisze::cofnij};
         case nacisniecie::inny_specjalny:
-            return {0};
+            return {klawisze::inny_specjalny};
         case nacisniecie::zmiana_rozmiaru:
         case nacisniecie::strona_w_gore:
         case nacisniecie::strona_w_dol:
@@ -35,7 +36,7 @@ std::vector<int> bajty_konsoli(nacisniecie n) {
         case nacisniecie::znak:
             break;
     }
-    if (n.z == U'\n' || n.z == U'\r') return {13};
+    if (n.z == U'\n' || n.z == U'\r') return {klawisze::enter};
     if (n.z < 0x80) return {static_cast<int>(n.z)};
     return {obcy_znak};
 }

@@ -1,14 +1,14 @@
 #pragma once
 #include <string>
 
-// The game in a real terminal window: each platform's backend (curses, the Windows console)
-// implements these two.
+// The game in a real window: the entry point every terminal backend (curses, the Windows
+// console) implements and the game binary calls.
 
-// Whether the game can run here: standard input and output must be the terminal (with curses,
+// Whether the game can run here: standard input and output must be the terminal (for curses,
 // of a type in TERM that can place the cursor). When not, a one-line Polish reason in *blad.
 bool sprawdz_terminal(std::string* blad);
 
 // Runs the game in the window and returns the process status. However the game ends (an
-// error, SIGINT, SIGTERM, SIGHUP; on Windows Ctrl-C, Ctrl-Break or closing the window) the
+// error, SIGINT, SIGTERM, SIGHUP; on Windows Ctrl-C, Ctrl-Break, closing the window) the
 // terminal is left as it was found; an ending signal then ends the process with that signal.
 int w_oknie(void (*gra)());

@@ -67,14 +67,3 @@ class skrypt : public terminal {
     std::vector<int> pauzy_;
     terminal* poprzedni_;
 };
-
-// Key codes of the console.
-namespace klawisze {
-constexpr int strzalka = 224;
-constexpr int gora = 72;
-constexpr int dol = 80;
-constexpr int lewo = 75;
-constexpr int prawo = 77;
-constexpr int enter = 13;
-constexpr int spacja = 32;
-}  // namespace klawisze

@@ -1,26 +1,24 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <climits>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
-#include <iterator>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "club/boisko.h"
 #include "pomoc/gra_testowa.h"
+#include "terminal/klawisze.h"
 #include "terminal/konsola.h"
 #include "terminal/skrypt.h"
 #include "wspolne/los.h"
+#include "wspolne/rezultat.h"
 
 namespace {
 using liczby = std::vector<int>;
-const int l = klawisze::lewo, p = klawisze::prawo, g = klawisze::gora, d = klawisze::dol,
-          e = klawisze::enter;
-const std::string plik = testing::TempDir() + std::to_string(::getpid()) + "klub.txt";
+using namespace klawisze;
+const std::string plik = plik_tymczasowy("klub.txt");
 
 // A third-tier club: 10000 seats, a sponsor (20000), a scout (1000 for one offer), two
 // officers, three stands, a wage of 200 ("skromne": no effect on morale), tickets at 6 zl.
@@ -38,13 +36,11 @@ void klub_testowy(const std::string& tresc = klub()) {
     ASSERT_TRUE(ST.load(plik.c_str()));
 }
 
-const auto ma = [](const std::string& t, const std::string& f) { return t.find(f) != t.npos; };
-
 // Runs a screen of the club on the keys, then on spaces; the screen it leaves.
 std::string ekran_po(auto&& uruchom, const liczby& klucze = {}) {
     skrypt s;
     for (int k : klucze) s.dodaj({k});
-    s.ustaw_pilota([](const ekran&) { return klawisze::spacja; });
+    s.ustaw_pilota([](const ekran&) { return spacja; });
     uruchom();
     return biezacy_ekran().tekst();
 }
@@ -56,151 +52,302 @@ std::string rozlicz(int kibice, int rezultat, int morale = 60, int walkower = 0,
 }
 }  // namespace
 
-TEST(Rozliczenie, ItemsMoraleRiotsOffersAndClosedStandsComeInTheirPlaceAndCashSaturates) {
-    // Upkeep 13826.14 shows truncated, costs one more; letters: items a won match pays or earns.
-    const std::tuple<char, const char*, int> pozycje[] = {
+TEST(Rozliczenie, FansWalkoverAndCupDecideWhichItemsAreSettled) {
+    struct pozycja {
+        char litera;
+        const char* tekst;
+        int kwota;
+    };
+    // Upkeep 13826.14 shows truncated and costs one more.
+    const pozycja pozycje[] = {
         {'T', " 2500 *  6 :15000 zl", 15000},   {'U', "stadionu  :13826\n", -13827},
         {'S', "Sponsorex :20000", 20000},       {'L', "lowcy talentow       :1000", -1000},
         {'B', "przynioslo :10000 zysku", 4000}, {'W', "druzyny   :3600", -3600},
         {'P', "policji   :120", -120},          {'O', "Odsetki od dlugu            :50", -50}};
-    const std::tuple<int, int, int, const char*> mecze[] = {
-        {2500, 0, 0, "TUSLBWPO"}, {0, 0, 0, "USLWO"}, {2500, 0, 1, "TUSLBWP"},
-        {0, 0, 1, "SLW"},         {0, 1, 0, "ULWO"},  {2500, 1, 1, "ULBW"}};
-    for (const auto& [kibice, walkower, puchar, placi] : mecze) {
+    struct mecz {
+        const char* nazwa;
+        int kibice = 0, walkower = 0, puchar = 0;
+        const char* placi;  // the letters of the items settled
+    };
+    const mecz mecze[] = {
+        {.nazwa = "home league match", .kibice = 2500, .placi = "TUSLBWPO"},
+        {.nazwa = "league match without fans", .placi = "USLWO"},
+        {.nazwa = "home cup leg", .kibice = 2500, .puchar = 1, .placi = "TUSLBWP"},
+        {.nazwa = "away cup leg", .puchar = 1, .placi = "SLW"},
+        {.nazwa = "league walkover", .walkower = 1, .placi = "ULWO"},
+        {.nazwa = "cup walkover", .kibice = 2500, .walkower = 1, .puchar = 1, .placi = "ULBW"}};
+    for (const mecz& m : mecze) {
+        SCOPED_TRACE(m.nazwa);
         klub_testowy(klub(100000, 10000));
         int zmiana = 0;
-        const std::string ekran = rozlicz(kibice, 0, 60, walkower, puchar);
-        for (const auto& [litera, tekst, kwota] : pozycje) {
-            EXPECT_EQ(ma(ekran, tekst), std::strchr(placi, litera) != nullptr) << placi << tekst;
-            zmiana += std::strchr(placi, litera) ? kwota : 0;
+        const std::string ekran = rozlicz(m.kibice, rezultat::wygrana, 60, m.walkower, m.puchar);
+        for (const pozycja& p : pozycje) {
+            const bool placi = std::strchr(m.placi, p.litera) != nullptr;
+            EXPECT_EQ(ekran.find(p.tekst) != std::string::npos, placi) << p.tekst;
+            zmiana += placi ? p.kwota : 0;
         }
-        EXPECT_EQ((liczby{ST.kasa, ST.dni_dlugu}), (liczby{100000 + zmiana, puchar ? 0 : 1}));
+        EXPECT_EQ(ST.kasa, 100000 + zmiana);
+        EXPECT_EQ(ST.dni_dlugu, m.puchar ? 0 : 1) << "cup legs run no loan clock";
     }
-    // Over-demand fills the stadium; a stand serves at most a thousand fans.
+}
+
+TEST(Rozliczenie, OverDemandFillsTheStadiumAndAStandServesAThousandFans) {
+    klub_testowy();
     ST.budki = 11;
-    const std::string pelny = rozlicz(12000, 0);
-    EXPECT_TRUE(ma(pelny, " 10000 *  6 :60000 zl\n") &&
-                ma(pelny, " 11 budek hod-dog przynioslo :40000"));
-    // Result (0 win/1 draw/2 defeat), morale, wage, cash, debt, debt days; morale, days, interest.
-    const int tabela[][9] = {
-        {1, 49, 200, 0, 0, 0, 52, 0, 0},        {1, 50, 200, 0, 0, 0, 47, 0, 0},
-        {2, 100, 200, 0, 0, 0, 90, 0, 0},       {2, 0, 200, 0, 0, 0, 0, 0, 0},
-        {0, 98, 200, 0, 0, 0, 100, 0, 0},       {2, 0, 760, 50000, 0, 0, 6, 0, 0},
-        {0, 50, 50, 0, 0, 0, 51, 0, 0},         {0, 5, 200, -50000, 0, 0, 10, 0, 0},
-        {1, 60, 200, 0, 10000, 0, 57, 1, 50},   {1, 60, 200, 0, 199, 5, 57, 6, 0},
-        {1, 60, 200, 0, 10000, 20, 54, 20, 50}, {1, 60, 200, 0, 0, 12, 57, 0, 0}};
-    for (const auto& [rezultat, przed, placa, kasa, dlug, dni, wynik, dni_po, odsetki] : tabela) {
-        klub_testowy(klub(kasa, dlug, dni, 2, 3, placa));
-        const std::string ekran = rozlicz(0, rezultat, przed);
-        EXPECT_TRUE(ma(ekran, "\nmorale " + std::to_string(wynik))) << ekran;
-        EXPECT_EQ(ma(ekran, " Nie stac cie na utrzymanie druzyny, morale"), kasa < 0);
-        EXPECT_EQ(ma(ekran, " Druzyna slyszy o zadluzeniu klubu. Morale"), dni == 20);
-        EXPECT_EQ((liczby{ST.dlug, ST.dni_dlugu}), (liczby{dlug + odsetki, dni_po}));
+    const std::string ekran = rozlicz(12000, rezultat::wygrana);
+    EXPECT_TRUE(ma(ekran, " 10000 *  6 :60000 zl\n")) << ekran;
+    EXPECT_TRUE(ma(ekran, " 11 budek hod-dog przynioslo :40000")) << ekran;
+}
+
+TEST(Rozliczenie, MoraleFollowsTheResultAndTheWageAndFallsWhenWagesCannotBePaid) {
+    struct przypadek {
+        const char* nazwa;
+        int rezultat, przed, placa, kasa, po;
+    };
+    using namespace rezultat;
+    const przypadek przypadki[] = {{"draw below 50 lifts", remis, 49, 200, 0, 52},
+                                   {"draw from 50 lowers", remis, 50, 200, 0, 47},
+                                   {"defeat", porazka, 100, 200, 0, 90},
+                                   {"defeat stops at 0", porazka, 0, 200, 0, 0},
+                                   {"win stops at 100", wygrana, 98, 200, 0, 100},
+                                   {"top wage adds 6", porazka, 0, 760, 50000, 6},
+                                   {"lowest wage takes 4", wygrana, 50, 50, 0, 51},
+                                   {"unpaid wages take 5", wygrana, 5, 200, -50000, 10}};
+    for (const przypadek& p : przypadki) {
+        SCOPED_TRACE(p.nazwa);
+        klub_testowy(klub(p.kasa, 0, 0, 2, 3, p.placa));
+        const std::string ekran = rozlicz(0, p.rezultat, p.przed);
+        EXPECT_TRUE(ekran.ends_with("\nmorale " + std::to_string(p.po))) << ekran;
+        EXPECT_EQ(ma(ekran, " Nie stac cie na utrzymanie druzyny, morale"), p.kasa < 0);
+        EXPECT_FALSE(ma(ekran, "slyszy o zadluzeniu"));
+        EXPECT_EQ((liczby{ST.dlug, ST.dni_dlugu}), (liczby{0, 0}));
     }
-    // Riots after a home defeat: fans, forfeit, police, stands, draws, draws taken; seats, stands.
-    const int zamieszki[][10] = {
-        {2500, 0, 2, 3, 100, 0, 0, 1, 10000, 3}, {2500, 0, 2, 3, 101, 0, 1334, 3, 9667, 3},
-        {2500, 0, 0, 25, 1, 1, 5, 3, 10000, 23}, {2500, 0, 0, 3, 0, 0, 0, 1, 10000, 3},
-        {0, 0, 0, 3, 1, 1, 5, 0, 10000, 3},      {2500, 1, 0, 3, 1, 1, 5, 0, 10000, 3}};
-    for (const auto& [fani, walkower, policja, budki, l0, l1, l2, ile, miejsca, po] : zamieszki) {
-        klub_testowy(klub(100000, 0, 0, policja, budki));
-        podrzuc({l0, l1, l2});
-        EXPECT_EQ(ma(rozlicz(fani, 2, 60, walkower), "pseudofani zniszczyli\n"), ile == 3);
-        EXPECT_EQ((liczby{ST.pojemnosc, ST.budki}), (liczby{miejsca, po}));
-        EXPECT_EQ(podrzuconych(), 3u - ile);
+}
+
+TEST(Rozliczenie, TheLoanClockCountsLeagueMatchesInDebtUpToTwenty) {
+    struct przypadek {
+        const char* nazwa;
+        int dlug, dni, morale, dni_po, odsetki;
+    };
+    const przypadek przypadki[] = {{"debt starts the clock", 10000, 0, 57, 1, 50},
+                                   {"a debt under 200 pays no interest", 199, 5, 57, 6, 0},
+                                   {"stops at 20 and morale falls", 10000, 20, 54, 20, 50},
+                                   {"no debt sets the clock back", 0, 12, 57, 0, 0}};
+    for (const przypadek& p : przypadki) {
+        SCOPED_TRACE(p.nazwa);
+        klub_testowy(klub(0, p.dlug, p.dni));
+        const std::string ekran = rozlicz(0, rezultat::remis);
+        EXPECT_TRUE(ekran.ends_with("\nmorale " + std::to_string(p.morale))) << ekran;
+        EXPECT_EQ(ma(ekran, " Druzyna slyszy o zadluzeniu klubu. Morale"), p.dni == 20);
+        EXPECT_EQ((liczby{ST.dlug, ST.dni_dlugu}), (liczby{p.dlug + p.odsetki, p.dni_po}));
     }
+}
+
+TEST(Rozliczenie, FansRiotAfterAHomeDefeatWhenThePoliceAreTooFew) {
+    struct przypadek {
+        const char* nazwa;
+        int kibice = 2500, walkower = 0, policja = 0, budki = 3;
+        liczby losy = {1, 1, 5};  // the riot, seats or stands, how many
+        int losowan, miejsca = 10000, budki_po = 3;
+    };
+    const przypadek przypadki[] = {
+        {.nazwa = "two officers hold 100", .policja = 2, .losy = {100, 0, 0}, .losowan = 1},
+        {.nazwa = "101 too many",
+         .policja = 2,
+         .losy = {101, 0, 1334},
+         .losowan = 3,
+         .miejsca = 9667},
+        {.nazwa = "no police: stands", .budki = 25, .losowan = 3, .budki_po = 23},
+        {.nazwa = "a draw of 0 stays calm", .losy = {0, 0, 0}, .losowan = 1},
+        {.nazwa = "no fans, no riot", .kibice = 0, .losowan = 0},
+        {.nazwa = "no riot at a walkover", .walkower = 1, .losowan = 0}};
+    for (const przypadek& p : przypadki) {
+        SCOPED_TRACE(p.nazwa);
+        klub_testowy(klub(100000, 0, 0, p.policja, p.budki));
+        podrzuc(p.losy);
+        const std::string ekran = rozlicz(p.kibice, rezultat::porazka, 60, p.walkower);
+        EXPECT_EQ(ma(ekran, "pseudofani zniszczyli\n"), p.losowan == 3);
+        EXPECT_EQ((liczby{ST.pojemnosc, ST.budki}), (liczby{p.miejsca, p.budki_po}));
+        EXPECT_EQ(podrzuconych(), 3u - p.losowan) << "draws taken";
+    }
+}
+
+TEST(Rozliczenie, OffersComeAfterTheStadiumUpkeepAndBeforeTheWages) {
     klub_testowy("100000\n10000\n0\n0\n0\nS\n2\n3\n2\n200\n2\n0\n0\n");
     std::strcpy(ST.sponsorzy[4], "Kruszbud");
     podrzuc({4, 100, 1, 10});
     int morale = 60;
-    const auto ekran = ekran_po([&] { ST.pomeczu(0, 0, 18, &morale, 2, 0, 0); }, {' ', g});
+    const auto ekran =
+        ekran_po([&] { ST.pomeczu(0, rezultat::wygrana, 18, &morale, 2, 0, 0); }, {spacja, gora});
     const auto sponsor = ekran.find(" Kruszbud oferuje kontrakt");
     EXPECT_LT(ekran.find("stadionu"), sponsor);
     EXPECT_LT(sponsor, ekran.find(" Lowca talentow oferuje 2 propozycji"));
     EXPECT_LT(ekran.find(" Lowca talentow oferuje"), ekran.find("druzyny"));
     EXPECT_EQ((liczby{ST.kasa, ST.kwota_sponsora}), (liczby{100000 - 13827 - 3600, 4000}));
+}
+
+TEST(Rozliczenie, StandsTheCashCannotKeepAreClosedAfterTheirUpkeep) {
     // 1000 seats cost 560, the sponsor pays 20000, the scout takes 50000, 1000 fans at five
-    // stands bring 4000; the stands are closed after their upkeep is charged.
+    // stands bring 4000; the stands' upkeep is 10000.
     for (auto [kasa, zostaje] : {std::pair{10000, 5}, {9999, 4}, {7000, 3}, {-5, 0}}) {
+        SCOPED_TRACE("cash before the stands " + std::to_string(kasa));
         klub_testowy(std::to_string(kasa + 26560) +
                      "\n1000\n0\n0\n20000\nS\n2\n5\n2\n200\n0\n50000\n1\n");
-        EXPECT_EQ(ma(rozlicz(1000, 0), " Zamknieto kilka budek"), zostaje < 5);
+        EXPECT_EQ(ma(rozlicz(1000, rezultat::wygrana), " Zamknieto kilka budek"), zostaje < 5);
         EXPECT_EQ((liczby{ST.budki, ST.kasa}), (liczby{zostaje, kasa - 10000 - 3720}));
     }
+}
+
+TEST(Rozliczenie, CashStopsAtTheLowestIntInsteadOfWrapping) {
     klub_testowy(klub(INT_MIN + 1000, 0, 0, 2, 3, INT_MAX));  // 18 wages at the highest wage
-    rozlicz(0, 0);
+    rozlicz(0, rezultat::wygrana);
     EXPECT_EQ(ST.kasa, INT_MIN);
 }
 
-TEST(Klawisze, StadiumBankAndOffersMoveItemsWithinTheirLimitsAndSignOnlyOnUp) {
+TEST(Stadion, ArrowsChangeTheMarkedRowWithinItsLimitsAndTheCash) {
+    struct przypadek {
+        const char* nazwa;
+        int wiersz, przed, kasa, klawisz, po, kasa_po;
+    };
     int boisko::*const pola[] = {&boisko::pojemnosc, &boisko::budki, &boisko::placa};
-    // Rows down, value and cash before, the key, value and cash after.
-    const int zmiany[][6] = {{0, 10000, 15000, l, 10000, 15000},
-                             {0, 10000, 15001, l, 10050, 1},
-                             {0, 10050, 1, p, 10000, 7501},
-                             {2, 0, 50000, l, 0, 50000},
-                             {2, 0, 50001, l, 1, 1},
-                             {4, 75, 0, p, 25, 0},
-                             {4, INT_MAX - 10, 0, l, INT_MAX, 0}};
-    for (const auto& [wiersz, przed, kasa, klawisz, po, kasa_po] : zmiany) {
-        klub_testowy(klub(kasa));
-        ST.*pola[wiersz / 2] = przed;
-        liczby klucze{klawisz};
-        for (int i = 0; i < wiersz; ++i) klucze.insert(klucze.begin(), {klawisze::strzalka, d});
+    const przypadek przypadki[] = {
+        {"seats cost more than the cash", 0, 10000, 15000, lewo, 10000, 15000},
+        {"50 seats for 15000", 0, 10000, 15001, lewo, 10050, 1},
+        {"50 seats sold back for half", 0, 10050, 1, prawo, 10000, 7501},
+        {"a stand costs more than the cash", 2, 0, 50000, lewo, 0, 50000},
+        {"a stand for 50000", 2, 0, 50001, lewo, 1, 1},
+        {"the wage falls while above 50", 4, 75, 0, prawo, 25, 0},
+        {"the wage saturates", 4, INT_MAX - 10, 0, lewo, INT_MAX, 0}};
+    for (const przypadek& p : przypadki) {
+        SCOPED_TRACE(p.nazwa);
+        klub_testowy(klub(p.kasa));
+        ST.*pola[p.wiersz / 2] = p.przed;
+        liczby klucze;
+        for (int i = 0; i < p.wiersz; ++i) klucze.insert(klucze.end(), {strzalka, dol});
+        klucze.push_back(p.klawisz);
         ekran_po([] { ST.stadion(); }, klucze);
-        EXPECT_EQ((liczby{ST.*pola[wiersz / 2], ST.kasa}), (liczby{po, kasa_po})) << przed;
-    }
-    // Bank (the loan clock decides): days of debt, debt, cash, which keys; then debt and cash.
-    const liczby bank[] = {{p, e, d, e}, {p, d, e, e}, {p, p, p, e}, {l, p, p, l, d, e, e}};
-    const int wizyty[][6] = {
-        {0, 50000, 50000, 0, 60000, 60000},      {9, 50000, 50000, 0, 60000, 60000},
-        {10, 50000, 50000, 0, 50000, 50000},     {20, 50000, 50000, 0, 40000, 40000},
-        {12, 25000, 12000, 2, 13000, 0},         {12, 25000, -500, 2, 25000, -500},
-        {0, 0, 1000, 3, 20000, 21000},           {0, 0, INT_MAX - 5000, 1, 5000, INT_MAX},
-        {0, INT_MAX - 3000, 0, 1, INT_MAX, 3000}};
-    for (const auto& [dni, dlug, kasa, jak, dlug_po, kasa_po] : wizyty) {
-        klub_testowy(klub(kasa, dlug, dni));
-        const auto ekran = ekran_po([] { ST.bank(); }, bank[jak]);
-        EXPECT_EQ((liczby{ST.dlug, ST.kasa}), (liczby{dlug_po, kasa_po})) << dni;
-        EXPECT_EQ(ma(ekran, " Dni do splaty " + std::to_string(20 - dni) + "\n."), dni > 0);
-        EXPECT_EQ(ma(ekran, " kolejek ligowych"), dni > 0 && dni < 10);
-    }
-    const liczby oferta[] = {{g}, {g, d}, {}, {224, g, 'x'}, {d, d, g}};
-    // Offers (only up, then space, signs): sponsor 0 or scout 1, tier, draws, offers, amount, keys.
-    const int oferty[][7] = {
-        {0, 0, 0, 0, 0, 36000, 0},   {0, 0, 0, 8399, 0, 119990, 0}, {0, 1, 0, 2099, 0, 29990, 0},
-        {0, 2, 0, 700, 0, 3000, 0},  {1, 2, 2, 0, 3, 2250, 0},      {1, 2, 5, 499, 3, 6741, 0},
-        {1, 0, 3, 5999, 1, 8999, 0}, {1, 1, 1, 1500, 2, 3000, 0},   {0, 2, 0, 0, 0, 3000, 1},
-        {0, 2, 0, 0, 0, 3000, 2},    {0, 2, 0, 0, 0, 3000, 3},      {0, 2, 0, 0, 0, 3000, 4}};
-    for (const auto& [lowca, liga, los1, los2, ile, kwota, jak] : oferty) {
-        klub_testowy(klub(100000, 0, 0, 2, 3, 200, liga));
-        podrzuc({los1, los2});
-        const bool podpisal = oferta[jak].size() % 2;
-        const auto e = ekran_po([&] { lowca ? ST.nowy_lowca() : ST.nowysponsor(); }, oferta[jak]);
-        EXPECT_EQ(e.ends_with("\n Gratulacje! Podpisales kontrakt!"), podpisal) << e;
-        EXPECT_EQ(lowca ? ST.koszt_lowcy : ST.kwota_sponsora, podpisal ? kwota : 20000) << e;
-        EXPECT_EQ(lowca ? ST.propozycje_lowcy : ST.koszt_lowcy, lowca ? ile : 1000);
+        EXPECT_EQ((liczby{ST.*pola[p.wiersz / 2], ST.kasa}), (liczby{p.po, p.kasa_po}));
     }
 }
 
-TEST(PlikKlubu, SavesNegativeCashAsTwosComplementAndRefusesDamagedFilesUnchanged) {
+TEST(Bank, TheLoanClockDecidesWhenToLendAndToRepayWithinTheRanges) {
+    struct przypadek {
+        const char* nazwa;
+        int dni, dlug, kasa;
+        liczby klucze;
+        int dlug_po, kasa_po;
+    };
+    const liczby splac_pozycz = {prawo, enter, dol, enter}, pozycz_dwa = {prawo, dol, enter, enter};
+    const liczby splac_30000 = {prawo, prawo, prawo, enter};
+    const przypadek przypadki[] = {
+        {"no repaying before 10", 0, 50000, 50000, splac_pozycz, 60000, 60000},
+        {"lends up to 19", 9, 50000, 50000, splac_pozycz, 60000, 60000},
+        {"repays and lends from 10", 10, 50000, 50000, splac_pozycz, 50000, 50000},
+        {"only repays at 20", 20, 50000, 50000, splac_pozycz, 40000, 40000},
+        {"repays no more than the cash", 12, 25000, 12000, splac_30000, 13000, 0},
+        {"repays nothing from negative cash", 12, 25000, -500, splac_30000, 25000, -500},
+        {"the amount stays at 0 or above",
+         0,
+         0,
+         1000,
+         {lewo, prawo, prawo, lewo, dol, enter, enter},
+         20000,
+         21000},
+        {"lends what the cash can take", 0, 0, INT_MAX - 5000, pozycz_dwa, 5000, INT_MAX},
+        {"lends what the debt can take", 0, INT_MAX - 3000, 0, pozycz_dwa, INT_MAX, 3000}};
+    for (const przypadek& p : przypadki) {
+        SCOPED_TRACE(p.nazwa);
+        klub_testowy(klub(p.kasa, p.dlug, p.dni));
+        const auto ekran = ekran_po([] { ST.bank(); }, p.klucze);
+        EXPECT_EQ((liczby{ST.dlug, ST.kasa}), (liczby{p.dlug_po, p.kasa_po}));
+        EXPECT_EQ(ma(ekran, " Dni do splaty " + std::to_string(20 - p.dni) + "\n."), p.dni > 0);
+        EXPECT_EQ(ma(ekran, " kolejek ligowych"), p.dni > 0 && p.dni < 10);
+    }
+}
+
+namespace {
+// An offer to the club; the sponsor's pay or the scout's fee and offers once it is answered.
+struct oferta {
+    const char* nazwa;
+    bool lowca = false;
+    int liga = 2;
+    liczby losy = {0, 0};
+    int propozycji = 0, kwota = 3000;
+    liczby klucze = {gora};
+    bool podpisuje = true;
+};
+
+void odpowiedz(const oferta& o) {
+    SCOPED_TRACE(o.nazwa);
+    klub_testowy(klub(100000, 0, 0, 2, 3, 200, o.liga));
+    podrzuc(o.losy);
+    const auto e = ekran_po([&] { o.lowca ? ST.nowy_lowca() : ST.nowysponsor(); }, o.klucze);
+    EXPECT_EQ(e.ends_with("\n Gratulacje! Podpisales kontrakt!"), o.podpisuje) << e;
+    EXPECT_EQ(o.lowca ? ST.koszt_lowcy : ST.kwota_sponsora, o.podpisuje ? o.kwota : 20000) << e;
+    EXPECT_EQ(o.lowca ? ST.propozycje_lowcy : ST.koszt_lowcy, o.lowca ? o.propozycji : 1000);
+}
+}  // namespace
+
+TEST(Oferty, SponsorsPayMoreInHigherTiersAndWithHigherDraws) {
+    const oferta oferty[] = {
+        {.nazwa = "tier 0, lowest", .liga = 0, .kwota = 36000},
+        {.nazwa = "tier 0, highest", .liga = 0, .losy = {0, 8399}, .kwota = 119990},
+        {.nazwa = "tier 1", .liga = 1, .losy = {0, 2099}, .kwota = 29990},
+        {.nazwa = "tier 2", .losy = {0, 700}, .kwota = 3000}};
+    for (const oferta& o : oferty) odpowiedz(o);
+}
+
+TEST(Oferty, AScoutsFeeGrowsWithTheSquareOfHisOffersAndWithTheTier) {
+    const oferta oferty[] = {
+        {.nazwa = "3 offers, lowest", .losy = {2, 0}, .propozycji = 3, .kwota = 2250},
+        {.nazwa = "3 offers, highest", .losy = {5, 499}, .propozycji = 3, .kwota = 6741},
+        {.nazwa = "1 offer, tier 0", .liga = 0, .losy = {3, 5999}, .propozycji = 1, .kwota = 8999},
+        {.nazwa = "2 offers, tier 1",
+         .liga = 1,
+         .losy = {1, 1500},
+         .propozycji = 2,
+         .kwota = 3000}};
+    for (oferta o : oferty) {
+        o.lowca = true;
+        odpowiedz(o);
+    }
+}
+
+TEST(Oferty, OnlyUpBeforeSpaceSigns) {
+    const oferta oferty[] = {
+        {.nazwa = "up then down", .klucze = {gora, dol}, .podpisuje = false},
+        {.nazwa = "space at once", .klucze = {}, .podpisuje = false},
+        {.nazwa = "an arrow's prefix, then up", .klucze = {strzalka, gora, 'x'}},
+        {.nazwa = "down, down, up", .klucze = {dol, dol, gora}}};
+    for (const oferta& o : oferty) odpowiedz(o);
+}
+
+TEST(PlikKlubu, SavesNegativeCashAsTwosComplement) {
     klub_testowy(klub(-100));
     ASSERT_TRUE(ST.save(plik.c_str()));
-    std::ifstream f(plik);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(f), {}), "4294967196" + klub().substr(6));
+    EXPECT_EQ(tresc(plik), "4294967196" + klub().substr(6));
+}
+
+TEST(PlikKlubu, DamagedOrMissingFilesAreRefusedAndChangeNothing) {
+    klub_testowy();
     const boisko przed = ST;
     EXPECT_FALSE(ST.save((plik + "/brak/klub.txt").c_str()) || ST.load((plik + "/brak").c_str()));
-    const std::pair<std::string, std::string> uszkodzenia[] = {
-        {"Sponsorex", "Abcdefghij0123456789"},
-        {"Sponsorex", std::string("\0F", 2)},
-        {"\n2\n3", "\nx\n3"},
-        {"\n2\n200", "\n3\n200"},
-        {"\n1000\n1\n", "\n1000\n"},
-        {klub(), ""}};
-    for (const auto& [co, na] : uszkodzenia) {
+    struct usterka {
+        const char* nazwa;
+        std::string co, na;
+    };
+    const usterka usterki[] = {
+        {.nazwa = "sponsor name too long", .co = "Sponsorex", .na = "Abcdefghij0123456789"},
+        {.nazwa = "NUL in the name", .co = "Sponsorex", .na = std::string("\0F", 2)},
+        {.nazwa = "not a number", .co = "\n2\n3", .na = "\nx\n3"},
+        {.nazwa = "tier 3", .co = "\n2\n200", .na = "\n3\n200"},
+        {.nazwa = "last value missing", .co = "\n1000\n1\n", .na = "\n1000\n"},
+        {.nazwa = "empty file", .co = klub(), .na = ""}};
+    for (const usterka& u : usterki) {
+        SCOPED_TRACE(u.nazwa);
         std::string tresc = klub(), blad;
-        std::ofstream(plik) << tresc.replace(tresc.find(co), co.size(), na);
-        EXPECT_FALSE(ST.load(plik.c_str(), &blad)) << tresc;
+        std::ofstream(plik) << tresc.replace(tresc.find(u.co), u.co.size(), u.na);
+        EXPECT_FALSE(ST.load(plik.c_str(), &blad));
         EXPECT_EQ(std::memcmp(&ST, &przed, sizeof ST), 0) << blad;
     }
 }

@@ -1,46 +1,24 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <optional>
 #include <random>
-
-#include <unistd.h>
 
 #include "pomoc/gra_testowa.h"
 #include "shell/menu.h"
 #include "straznik.h"
+#include "terminal/klawisze.h"
 #include "terminal/skrypt.h"
 #include "wspolne/los.h"
 
 namespace {
-namespace fs = std::filesystem;
-
-// A working directory of its own with the name files and an empty save slot, so ZAPIS and
-// ODCZYT touch nothing shipped.
-struct katalog_roboczy {
-    fs::path stary = fs::current_path();
-    fs::path tu = fs::temp_directory_path() / ("bramkowiec-malpa-" + std::to_string(getpid()));
-
-    katalog_roboczy() {
-        fs::create_directories(tu / "save");
-        for (const char* plik : {"rynek.txt", "sponsorzy.txt"})
-            fs::copy_file(dane(plik), tu / plik);
-        fs::current_path(tu);
-    }
-    ~katalog_roboczy() {
-        fs::current_path(stary);
-        fs::remove_all(tu);
-    }
-};
-
 // No single pass of the menu (a screen entered and left, a match day played) may need more.
 constexpr long budzet_ekranu = 2000;
 
 // Mostly the keys the screens act on, arrows bare or after their 224 prefix, else any byte.
-// A club held at one limit of its cash has every payment and loan saturate. A save slot of
-// its own keeps ODCZYT from loading another run's money.
+// A club held at one limit of its cash has every payment and loan saturate.
 void graj_losowo(unsigned ziarno, std::optional<int> kasa = {}) {
-    katalog_roboczy katalog;
+    // The name files and a save slot of its own, so ZAPIS and ODCZYT touch nothing shipped.
+    katalog_roboczy katalog("malpa", {"rynek.txt", "sponsorzy.txt"});
     gra_z_danych();
     zasiej(ziarno);
     menu_od_poczatku();
@@ -50,8 +28,10 @@ void graj_losowo(unsigned ziarno, std::optional<int> kasa = {}) {
     int po_prefiksie = -1;
     s.ustaw_pilota([&](const ekran&) {
         if (po_prefiksie >= 0) return std::exchange(po_prefiksie, -1);
-        constexpr int czeste[] = {72,  80,  75,  77, 72, 80, 75, 77,
-                                  224, 224, 224, 32, 32, 32, 13, 't'};
+        using namespace klawisze;
+        constexpr int czeste[] = {gora,   dol,    lewo,     prawo,    gora,     dol,
+                                  lewo,   prawo,  strzalka, strzalka, strzalka, spacja,
+                                  spacja, spacja, enter,    tak};
         const unsigned r = los() % 20;
         if (r >= std::size(czeste)) return static_cast<int>(los() % 256);
         if (czeste[r] == klawisze::strzalka) po_prefiksie = czeste[los() % 4];

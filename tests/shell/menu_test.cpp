@@ -6,6 +6,7 @@
 
 #include "league/zespoly.h"
 #include "pomoc/gra_testowa.h"
+#include "terminal/klawisze.h"
 #include "terminal/skrypt.h"
 
 namespace {
@@ -46,11 +47,12 @@ TEST(Menu, ArrowsWrapBothWaysCapitalsActAsArrowsOtherKeysOnlyRedraw) {
         std::initializer_list<int> klawisze;
         int wiersz;
     };
-    for (const przypadek& p : {przypadek{{224, 72}, 13},
-                               {{224, 72, 224, 80}, 4},
+    using namespace klawisze;
+    for (const przypadek& p : {przypadek{{strzalka, gora}, 13},
+                               {{strzalka, gora, strzalka, dol}, 4},
                                {{'H', 'P', 'P'}, 5},
-                               {{'P', 13, 224, 77, 'x', 255}, 5},
-                               {{80, 80, 80, 80, 80, 80, 80, 80, 80, 80}, 4}}) {
+                               {{'P', enter, strzalka, prawo, 'x', 255}, 5},
+                               {{dol, dol, dol, dol, dol, dol, dol, dol, dol, dol}, 4}}) {
         menu_od_poczatku();
         skrypt s(p.klawisze);
         przejdz(s, static_cast<int>(p.klawisze.size()));

@@ -1,14 +1,15 @@
 #include "wspolne/czytnik.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <array>
 #include <fstream>
 
+#include "pomoc/gra_testowa.h"
+
 namespace {
 std::string plik_z(const std::string& tresc) {
-    std::string sciezka = ::testing::TempDir() + std::to_string(::getpid()) + "czytnik.txt";
+    std::string sciezka = plik_tymczasowy("czytnik.txt");
     std::ofstream(sciezka) << tresc;
     return sciezka;
 }

@@ -8,9 +8,9 @@
 #include <exception>
 #include <string>
 
-#include "terminal/okno.h"
 #include "terminal/curses/okno_curses.h"
 #include "terminal/curses/sygnaly.h"
+#include "terminal/okno.h"
 
 namespace {
 // Whatever way the game ends, curses is ended here.

@@ -3,9 +3,10 @@
 
 #include "club/boisko.h"
 #include "terminal/konsola.h"
-#include "wspolne/liczby.h"
 #include "wspolne/los.h"
+#include "wspolne/obetnij.h"
 #include "wspolne/pieniadze.h"
+#include "wspolne/rezultat.h"
 
 namespace {
 
@@ -159,7 +160,7 @@ void rozliczenie::odsetki() {
 }
 
 void rozliczenie::zamieszki(int rezultat) {
-    if (!z_kibicami() || rezultat != 2) return;
+    if (!z_kibicami() || rezultat != rezultat::porazka) return;
     if (losuj() % f_ <= 1LL * pilnowanych_na_policjanta * st_.policja) return;
     drukuj("\n Policja nie utrzymala porzadku na stadionie ");
     drukuj("rozwscieczeni pseudofani zniszczyli");
@@ -178,9 +179,9 @@ void rozliczenie::zamieszki(int rezultat) {
 
 int rozliczenie::morale(int rezultat) const {
     long long m = morale_;
-    if (rezultat == 0) m += 5;
-    if (rezultat == 1) m += m <= 49 ? 3 : -3;
-    if (rezultat == 2) m -= m / 12 + 2;
+    if (rezultat == rezultat::wygrana) m += 5;
+    if (rezultat == rezultat::remis) m += m <= 49 ? 3 : -3;
+    if (rezultat == rezultat::porazka) m -= m / 12 + 2;
     m += 2 * (zarobki(st_.placa, poziom_ligi_) - 2);
     return static_cast<int>(std::clamp(m, 0LL, 100LL));
 }

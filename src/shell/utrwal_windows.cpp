@@ -1,11 +1,12 @@
 #include <windows.h>
 
-#include "shell/trwalosc.h"
+#include "shell/utrwal.h"
 
-namespace trwalosc {
+namespace komplet {
 
-// A directory cannot be flushed like a file on Windows, and need not be: the rename that
-// changes its entries is written through by zastap itself.
+// An unprivileged program cannot flush a directory on Windows, and need not: NTFS journals the
+// renames that change its entries, in order, and libstdc++'s rename is MoveFileExW replacing
+// the old file.
 bool utrwal(const std::filesystem::path& sciezka) {
     const DWORD cechy = GetFileAttributesW(sciezka.c_str());
     if (cechy == INVALID_FILE_ATTRIBUTES) return false;
@@ -17,11 +18,4 @@ bool utrwal(const std::filesystem::path& sciezka) {
     return CloseHandle(plik) != 0 && zapisane;
 }
 
-// libstdc++'s rename allows a copy instead of a move and returns before the disk has the new
-// name; neither suits the last step of a save.
-bool zastap(const std::filesystem::path& z, const std::filesystem::path& na) {
-    return MoveFileExW(z.c_str(), na.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) !=
-           0;
-}
-
-}  // namespace trwalosc
+}  // namespace komplet

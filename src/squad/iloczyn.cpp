@@ -1,4 +1,4 @@
-#include "squad/liczby.h"
+#include "squad/iloczyn.h"
 
 #include <cmath>
 

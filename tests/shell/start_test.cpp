@@ -1,7 +1,6 @@
 #include "shell/start.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstring>
@@ -44,11 +43,7 @@ std::vector<usterka> usterki() {
 }  // namespace
 
 TEST(Start, EveryDamagedFileIsNamedInPolishAndLeavesTheGameAsItWas) {
-    const fs::path poprzedni = fs::current_path();
-    const fs::path katalog =
-        fs::temp_directory_path() / ("bramkowiec-start-" + std::to_string(getpid()));
-    fs::create_directories(katalog);
-    fs::current_path(katalog);
+    katalog_roboczy katalog("start", {});
     for (const usterka& u : usterki()) {
         const char* nazwa = pliki[u.plik];
         SCOPED_TRACE(std::string(nazwa) + " " + std::to_string(u.zostaw) + " " + u.nowe);
@@ -87,6 +82,4 @@ TEST(Start, EveryDamagedFileIsNamedInPolishAndLeavesTheGameAsItWas) {
                   0);
         EXPECT_FALSE(wczytaj_gre(nullptr));
     }
-    fs::current_path(poprzedni);
-    fs::remove_all(katalog);
 }

@@ -1,0 +1,54 @@
+// The browser build in headless chromium: node web_bench.mjs SITE_DIR. Prints the site's gzipped
+// size, navigation to the first menu and a key to the updated grid; exits 1 when a goal is missed.
+import fs from 'node:fs';
+import path from 'node:path';
+import zlib from 'node:zlib';
+import {Gra, brakuje, przegladarka, serwer} from '../tests/web/strona.mjs';
+
+const POWTORZEN = 10;
+const KLAWISZY = 40;
+const strona = process.argv[2];
+const powod = brakuje(strona);
+if (powod) {
+    console.log('web: pominiete: ' + powod);
+    process.exit(0);
+}
+
+const mediana = (t) => {
+    const s = [...t].sort((a, b) => a - b);
+    return s.length % 2 ? s[(s.length - 1) / 2] : (s[s.length / 2 - 1] + s[s.length / 2]) / 2;
+};
+
+const bajty = fs.readdirSync(strona).reduce((suma, p) =>
+    suma + zlib.gzipSync(fs.readFileSync(path.join(strona, p)), {level: 9}).length, 0);
+const s = await serwer(strona);
+const p = await przegladarka();
+const start = [];
+const klawisz = [];
+try {
+    for (let i = 0; i < POWTORZEN; ++i) {
+        // A fresh context each time: nothing cached, as on a first visit.
+        const kontekst = await p.b.createBrowserContext();
+        const g = new Gra(await kontekst.newPage());
+        await g.otworz(s.adres);
+        start.push(await g.karta.evaluate(() => bramkowiec.pierwszyObraz));
+        await g.karta.evaluate(() => { bramkowiec.pomiary.length = 0; });
+        for (let k = 0; k < KLAWISZY; ++k) await g.nacisnij(k % 2 ? 'ArrowUp' : 'ArrowDown');
+        klawisz.push(...await g.karta.evaluate(() => bramkowiec.pomiary));
+        await kontekst.close();
+    }
+} finally {
+    await p.zamknij();
+    s.zamknij();
+}
+
+const wiersze = [
+    ['strona (gzip)', `${(bajty / 1024).toFixed(1)} KB`, bajty < 400 * 1024, 'pod 400 KB'],
+    ['wejscie do pierwszego menu', `${mediana(start).toFixed(0)} ms mediana, ${Math.max(...start).toFixed(0)} ms max`,
+        mediana(start) <= 1000, 'do 1 s'],
+    ['klawisz do nowej siatki', `${mediana(klawisz).toFixed(2)} ms mediana, ${Math.max(...klawisz).toFixed(2)} ms max`,
+        mediana(klawisz) <= 16, 'do 16 ms (mediana)'],
+];
+console.log('\nprzegladarka (headless chromium, serwer lokalny)');
+for (const [co, ile, ok, cel] of wiersze) console.log(`${co.padEnd(28)} ${ile.padEnd(32)} ${cel}${ok ? '' : '  CHYBIONE'}`);
+process.exit(wiersze.every((w) => w[2]) ? 0 : 1);

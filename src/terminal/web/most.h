@@ -1,0 +1,26 @@
+#pragma once
+#include <cstdint>
+#include <span>
+#include <string>
+
+// The page's half of the web terminal lives in strona.js, in the object `bramkowiec`; these
+// are the only calls between the game and the page.
+namespace strona {
+
+// Shows the window's cells (see klatka.h) with the cursor at a window row, none when -1.
+void rysuj(std::span<const std::uint32_t> komorki, int kursor_x, int kursor_y);
+// Whether an event is already waiting, so a burst of keys is read without a redraw each.
+bool czeka_zdarzenie();
+// Waits for the next event: a key by its browser name (see klawisze.h), or zdarzenie_wgrania.
+std::string zdarzenie();
+void uspij(int milisekundy);
+// Writes the files kept in memory to the browser's storage; false when that fails.
+bool utrwal();
+// A line for the player under the game's screen.
+void komunikat(const std::string& tekst);
+
+// The page has put a saved game to check into katalog_wgrania.
+inline constexpr const char* zdarzenie_wgrania = "!wgraj";
+inline constexpr const char* katalog_wgrania = "/wgrane";
+
+}  // namespace strona

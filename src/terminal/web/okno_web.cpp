@@ -1,0 +1,66 @@
+#include "terminal/web/okno_web.h"
+
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+#include "terminal/ekran.h"
+#include "terminal/web/klatka.h"
+#include "terminal/web/klawisze.h"
+#include "terminal/web/most.h"
+#include "terminal/web/wymiana.h"
+
+namespace {
+// Between two keys the game is idle, so a saved game brought in by the player is taken here.
+void przyjmij_wgrany() {
+    std::string blad;
+    if (wgraj_zapis(strona::katalog_wgrania, "save", &blad))
+        strona::komunikat("Wgrano zapis. Wybierz ODCZYT w menu, aby go wczytac.");
+    else
+        strona::komunikat("Nie wgrano zapisu: " + blad);
+    std::error_code e;
+    std::filesystem::remove_all(strona::katalog_wgrania, e);
+}
+}  // namespace
+
+okno_web::okno_web() {
+    widok_.ustaw_wysokosc(wierszy_okna);
+    poprzedni_ = ustaw_terminal(this);
+}
+
+okno_web::~okno_web() {
+    ustaw_terminal(poprzedni_);
+}
+
+int okno_web::klawisz(const ekran& e) {
+    for (;;) {
+        if (!oczekujace_.empty()) {
+            const int bajt = oczekujace_.front();
+            oczekujace_.pop_front();
+            return bajt;
+        }
+        if (!strona::czeka_zdarzenie()) maluj(e);
+        const std::string z = strona::zdarzenie();
+        if (z == strona::zdarzenie_wgrania) {
+            przyjmij_wgrany();
+            continue;
+        }
+        const nacisniecie n = nacisniecie_przegladarki(z);
+        // Scroll keys move the view and give no bytes; any other key brings it back first.
+        widok_.klawisz(n.r, e);
+        const auto bajty = bajty_konsoli(n);
+        oczekujace_.assign(bajty.begin(), bajty.end());
+    }
+}
+
+void okno_web::czekaj(int milisekundy, const ekran& e) {
+    maluj(e);
+    if (milisekundy > 0) strona::uspij(milisekundy);
+}
+
+void okno_web::maluj(const ekran& e) {
+    klatka(e, widok_, wierszy_okna, klatka_);
+    // While the cursor is scrolled out of sight the page shows none.
+    const auto kursor = widok_.wiersz_kursora(e);
+    strona::rysuj(klatka_, e.kursor_x(), kursor.value_or(-1));
+}

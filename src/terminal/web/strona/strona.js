@@ -1,0 +1,192 @@
+// The page of the browser build: draws the game's screen buffer, hands keys to the game one by
+// one and keeps the saved game in IndexedDB. The game's half is src/terminal/web/most.cpp.
+'use strict';
+
+const bramkowiec = (() => {
+    const KOLUMN = 80;
+    // The console's attribute byte in CGA colours: bit 0 blue, 1 green, 2 red, 3 bright.
+    const PALETA = ['#000000', '#0000aa', '#00aa00', '#00aaaa', '#aa0000', '#aa00aa', '#aa5500',
+        '#aaaaaa', '#555555', '#5555ff', '#55ff55', '#55ffff', '#ff5555', '#ff55ff', '#ffff55',
+        '#ffffff'];
+    const PLIKI_ZAPISU = ['druzyny.txt', 'gracze.txt', 'stadion.txt'];
+    // Keys the browser keeps: modifiers alone, function keys, dead keys of a compose sequence.
+    const POMIJANE = /^(Shift|Control|Alt|AltGraph|Meta|CapsLock|NumLock|ScrollLock|Dead|Unidentified|F\d+|Process|OS)$/;
+    // The mouse wheel's names on the game's side (klawisze.h).
+    const KOLKO = ['!kolko-w-gore', '!kolko-w-dol'];
+
+    const ekran = document.getElementById('ekran');
+    const komunikatEl = document.getElementById('komunikat');
+    const wiersze = [];
+    const html = [];
+    let komorki = new Uint32Array(0);
+    let kursor = [0, 0];
+    const zdarzenia = [];
+    let czekajacy = null;
+    let czasKlawisza = null;
+
+    const styl = document.createElement('style');
+    styl.textContent = PALETA.map((k, i) => `.f${i}{color:${k}}.b${i}{background:${k}}`).join('');
+    document.head.appendChild(styl);
+
+    const ZNAKI = {'&': '&amp;', '<': '&lt;', '>': '&gt;'};
+    function znak(kod) {
+        const z = String.fromCodePoint(kod >>> 8);
+        return ZNAKI[z] || z;
+    }
+
+    // Runs of one attribute as spans; the cursor's cell is a span of its own.
+    function wierszHtml(w) {
+        let wynik = '';
+        let k = 0;
+        const kursorTu = (kk) => w === kursor[1] && kk === kursor[0];
+        while (k < KOLUMN) {
+            const atrybut = komorki[w * KOLUMN + k] & 0xff;
+            const zKursorem = kursorTu(k);
+            let tekst = '';
+            do {
+                tekst += znak(komorki[w * KOLUMN + k]);
+                ++k;
+            } while (!zKursorem && k < KOLUMN && (komorki[w * KOLUMN + k] & 0xff) === atrybut &&
+                     !kursorTu(k));
+            wynik += `<span class="f${atrybut & 15} b${atrybut >> 4}${zKursorem ? ' k' : ''}">${tekst}</span>`;
+        }
+        return wynik;
+    }
+
+    // Only the rows that changed are rewritten.
+    function pokaz() {
+        const wierszy = komorki.length / KOLUMN;
+        while (wiersze.length < wierszy) {
+            wiersze.push(ekran.appendChild(document.createElement('div')));
+            html.push(null);
+        }
+        for (let w = 0; w < wierszy; ++w) {
+            const h = wierszHtml(w);
+            if (h !== html[w]) {
+                wiersze[w].innerHTML = h;
+                html[w] = h;
+            }
+        }
+    }
+
+    function komunikat(tekst) {
+        komunikatEl.textContent = tekst;
+    }
+
+    // czas: when the key was pressed, on the clock of performance.now().
+    function wyslij(nazwa, czas) {
+        zdarzenia.push(nazwa);
+        if (czas !== undefined && czasKlawisza === null) czasKlawisza = czas;
+        if (czekajacy) {
+            const c = czekajacy;
+            czekajacy = null;
+            c(zdarzenia.shift());
+        }
+    }
+
+    document.addEventListener('keydown', (e) => {
+        if (e.ctrlKey || e.metaKey || e.altKey || POMIJANE.test(e.key)) return;
+        e.preventDefault();
+        wyslij(e.key, e.timeStamp);
+    });
+    ekran.addEventListener('wheel', (e) => {
+        e.preventDefault();
+        if (e.deltaY !== 0) wyslij(KOLKO[e.deltaY < 0 ? 0 : 1]);
+    }, {passive: false});
+
+    const dotyk = document.getElementById('dotyk');
+    dotyk.hidden = !(window.matchMedia('(pointer: coarse)').matches || navigator.maxTouchPoints > 0);
+    for (const przycisk of dotyk.querySelectorAll('button')) {
+        przycisk.addEventListener('pointerdown', (e) => {
+            e.preventDefault();
+            wyslij(przycisk.dataset.klawisz, e.timeStamp);
+        });
+    }
+
+    function pobierz() {
+        const FS = Module.FS;
+        const obecne = PLIKI_ZAPISU.filter((p) => FS.analyzePath('/save/' + p).exists);
+        if (obecne.length === 0) {
+            komunikat('Brak zapisu: najpierw wybierz ZAPIS w menu.');
+            return;
+        }
+        for (const p of obecne) {
+            const a = document.createElement('a');
+            a.href = URL.createObjectURL(new Blob([FS.readFile('/save/' + p)], {type: 'text/plain'}));
+            a.download = p;
+            a.click();
+            setTimeout(() => URL.revokeObjectURL(a.href), 10000);
+        }
+    }
+
+    // The game checks the files with its own loaders between two keys (okno_web.cpp).
+    async function wgraj(pliki) {
+        const FS = Module.FS;
+        const wybrane = [...pliki].filter((p) => PLIKI_ZAPISU.includes(p.name));
+        if (wybrane.length !== PLIKI_ZAPISU.length) {
+            komunikat('Wybierz trzy pliki zapisu: ' + PLIKI_ZAPISU.join(', ') + '.');
+            return;
+        }
+        if (!FS.analyzePath('/wgrane').exists) FS.mkdir('/wgrane');
+        for (const p of wybrane) FS.writeFile('/wgrane/' + p.name, new Uint8Array(await p.arrayBuffer()));
+        wyslij('!wgraj');
+    }
+
+    const pliki = document.getElementById('pliki');
+    document.getElementById('pobierz').addEventListener('click', (e) => {
+        e.currentTarget.blur();
+        pobierz();
+    });
+    document.getElementById('wgraj').addEventListener('click', (e) => {
+        e.currentTarget.blur();
+        pliki.click();
+    });
+    pliki.addEventListener('change', () => {
+        wgraj(pliki.files);
+        pliki.value = '';
+    });
+
+    return {
+        zdarzenia,
+        // The game waits for a key and none is queued: what it shows is settled.
+        get bezczynna() { return czekajacy !== null && zdarzenia.length === 0; },
+        // Milliseconds from a key to the grid it produced, for the benchmark.
+        pomiary: [],
+        pierwszyObraz: null,
+        rysuj(nowe, kx, ky) {
+            komorki = nowe.slice();
+            kursor = [kx, ky];
+            pokaz();
+            const teraz = performance.now();
+            if (this.pierwszyObraz === null) this.pierwszyObraz = teraz;
+            if (czasKlawisza !== null) this.pomiary.push(teraz - czasKlawisza);
+            czasKlawisza = null;
+        },
+        zdarzenie() {
+            if (zdarzenia.length > 0) return Promise.resolve(zdarzenia.shift());
+            return new Promise((gotowe) => { czekajacy = gotowe; });
+        },
+        uspij(milisekundy) {
+            return new Promise((gotowe) => setTimeout(gotowe, milisekundy));
+        },
+        utrwal() {
+            return new Promise((gotowe) => Module.FS.syncfs(false, (blad) => gotowe(!blad)));
+        },
+        komunikat,
+    };
+})();
+
+// The saved game lives in IndexedDB, mounted at save/ and read in before the game starts.
+var Module = {
+    preRun: [() => {
+        const FS = Module.FS;
+        FS.mkdir('/save');
+        FS.mount(FS.filesystems.IDBFS, {}, '/save');
+        Module.addRunDependency('zapis');
+        FS.syncfs(true, (blad) => {
+            if (blad) bramkowiec.komunikat('Przegladarka nie daje pamieci: zapis zniknie z zamknieciem strony.');
+            Module.removeRunDependency('zapis');
+        });
+    }],
+    onAbort: () => bramkowiec.komunikat('Blad krytyczny gry. Odswiez strone.'),
+};
