@@ -14,7 +14,7 @@ add_custom_command(
     COMMAND ${CMAKE_COMMAND} -E make_directory ${paczka_dir}/save
     COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:bramkowiec> ${paczka_zrodla}
             ${CMAKE_BINARY_DIR}/README.txt ${paczka_dir}
-    # A fixed time stamp: the same sources give the same zip.
+    # The files carry the game version's date, not the build's.
     COMMAND ${CMAKE_COMMAND} -E chdir ${CMAKE_BINARY_DIR}/paczka ${CMAKE_COMMAND} -E tar cf
             ${paczka_zip} --format=zip --mtime=2021-09-26 bramkowiec
     DEPENDS bramkowiec ${paczka_zrodla} ${CMAKE_BINARY_DIR}/README.txt
