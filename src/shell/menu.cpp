@@ -73,7 +73,7 @@ void menu_od_poczatku() {
 }
 
 void menu_raz() {
-    klawisze_ekranu pomoc("gora/dol: wybor  spacja lub lewo: wejdz  Ctrl-C: koniec gry bez zapisu");
+    klawisze_ekranu pomoc("gora/dol: wybor  spacja lub lewo: wejdz  {wyjscie}");
     rysuj();
     switch (klawisz()) {
         case klawisze::gora:

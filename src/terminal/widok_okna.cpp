@@ -120,6 +120,10 @@ std::vector<ekran::komorka> widok_okna::linia_wlasna(const ekran& e) const {
         int ostatni = std::min(g + wierszy_ - 1, zapisanych);
         return komorki_linii(nota_przewiniecia(g + 1, ostatni, zapisanych), atrybut_przewiniecia);
     }
-    if (z_pomoca()) return komorki_linii(e.podpowiedz(), atrybut_pomocy);
-    return {};
+    if (!z_pomoca()) return {};
+    std::string tekst = e.podpowiedz();
+    static constexpr std::string_view wyjscie = "{wyjscie}";
+    if (auto i = tekst.find(wyjscie); i != std::string::npos)
+        tekst.replace(i, wyjscie.size(), wyjscie_);
+    return komorki_linii(tekst, atrybut_pomocy);
 }

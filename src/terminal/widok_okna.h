@@ -2,6 +2,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "terminal/ekran.h"
@@ -27,6 +28,8 @@ class widok_okna {
     static constexpr std::uint8_t atrybut_przewiniecia = 0x70;
 
     void ustaw_wysokosc(int wierszy) { wierszy_ = wierszy; }
+    // How the player ends the game on this platform; a help text names it as {wyjscie}.
+    void ustaw_wyjscie(std::string tekst) { wyjscie_ = std::move(tekst); }
     bool z_pomoca() const { return wierszy_ >= wierszy_z_pomoca; }
     // Rows the game has when the view follows its cursor.
     int wierszy_gry() const { return z_pomoca() ? wierszy_ - 1 : wierszy_; }
@@ -50,6 +53,7 @@ class widok_okna {
     void przesun(int o_ile, const ekran& e);
 
     int wierszy_ = 24;
+    std::string wyjscie_ = "Ctrl-C: koniec gry bez zapisu";
     std::optional<int> gora_;
 };
 

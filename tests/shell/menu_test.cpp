@@ -100,9 +100,12 @@ TEST(Menu, EachScreenNamesItsKeysOutsideTheBufferInEightyColumns) {
         przejdz(s, p.wpis + 1);
         const auto& migawki = s.migawki();
         EXPECT_NE(migawki[p.wpis + 1].podpowiedz.find(p.klawisze), std::string::npos);
-        EXPECT_NE(migawki.back().podpowiedz.find("Ctrl-C"), std::string::npos);
+        EXPECT_NE(migawki.back().podpowiedz.find("{wyjscie}"), std::string::npos);
         for (const migawka& m : migawki) {
-            std::string widoczne = std::regex_replace(m.podpowiedz, std::regex("\\{\\d+\\}"), "");
+            // The longest way out a platform names in place of {wyjscie}.
+            std::string widoczne = std::regex_replace(
+                std::regex_replace(m.podpowiedz, std::regex("\\{\\d+\\}"), ""),
+                std::regex("\\{wyjscie\\}"), "zamkniecie karty: koniec gry bez zapisu");
             EXPECT_LE(widoczne.size(), 80u) << widoczne;
             EXPECT_EQ(
                 m.podpowiedz.find_first_not_of(

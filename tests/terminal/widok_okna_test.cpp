@@ -145,3 +145,14 @@ TEST(Klawiatura, AnEscapeSequenceIsOneKeyEndingAtItsLastCharacter) {
         EXPECT_EQ(s.klawisz().r, p.r);
     }
 }
+
+// A browser has no Ctrl-C: each platform names its own way out where the menu's help asks.
+TEST(WidokOkna, TheHelpLineNamesThisPlatformsWayOut) {
+    ekran e = zapisany(3, 3);
+    e.ustaw_podpowiedz("spacja: wejdz  {wyjscie}");
+    widok_okna w;
+    w.ustaw_wysokosc(25);
+    EXPECT_EQ(tekst(w.linia_wlasna(e)), "spacja: wejdz  Ctrl-C: koniec gry bez zapisu");
+    w.ustaw_wyjscie("zamkniecie karty: koniec gry bez zapisu");
+    EXPECT_EQ(tekst(w.linia_wlasna(e)), "spacja: wejdz  zamkniecie karty: koniec gry bez zapisu");
+}

@@ -25,6 +25,8 @@ void przyjmij_wgrany() {
 
 okno_web::okno_web() {
     widok_.ustaw_wysokosc(wierszy_okna);
+    // A page has no Ctrl-C to end the game: closing its tab is the way out.
+    widok_.ustaw_wyjscie("zamkniecie karty: koniec gry bez zapisu");
     poprzedni_ = ustaw_terminal(this);
 }
 
