@@ -105,21 +105,10 @@ int okno_curses::klawisz(const ekran& e) {
     for (;;) {
         sprawdz_sygnal();
         maluj(e);
-        if (!oczekujace_.empty()) {
-            int bajt = oczekujace_.front();
-            oczekujace_.pop_front();
-            return bajt;
-        }
+        if (auto bajt = oczekujace_.nastepny()) return *bajt;
         nacisniecie n = czytaj();
         // The player cannot see the game in a window that is too small: such keys are lost.
-        if (okno_za_male(COLS, LINES)) continue;
-        auto reakcja = widok_.klawisz(n.r, e);
-        if (reakcja == widok_okna::reakcja::przewin || reakcja == widok_okna::reakcja::przemaluj)
-            continue;
-        auto bajty = bajty_konsoli(n);
-        if (bajty.empty()) continue;
-        oczekujace_.assign(bajty.begin() + 1, bajty.end());
-        return bajty.front();
+        if (!okno_za_male(COLS, LINES)) oczekujace_.przyjmij(n, widok_, e);
     }
 }
 

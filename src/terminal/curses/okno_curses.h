@@ -1,10 +1,10 @@
 #pragma once
 #include <array>
-#include <deque>
 #include <optional>
 
 #include "terminal/ekran.h"
 #include "terminal/klawiatura.h"
+#include "terminal/kolejka_bajtow.h"
 #include "terminal/kolory.h"
 #include "terminal/terminal.h"
 #include "terminal/widok_okna.h"
@@ -38,7 +38,7 @@ class okno_curses : public terminal {
     bool utf8_ = false;
     pary_kolorow pary_{0};
     std::array<std::optional<wyglad_komorki>, 256> wyglady_{};
-    std::deque<int> oczekujace_;
+    kolejka_bajtow oczekujace_;
     widok_okna widok_;
     terminal* poprzedni_ = nullptr;
 };

@@ -36,22 +36,14 @@ okno_web::~okno_web() {
 
 int okno_web::klawisz(const ekran& e) {
     for (;;) {
-        if (!oczekujace_.empty()) {
-            const int bajt = oczekujace_.front();
-            oczekujace_.pop_front();
-            return bajt;
-        }
+        if (auto bajt = oczekujace_.nastepny()) return *bajt;
         if (!strona::czeka_zdarzenie()) maluj(e);
         const std::string z = strona::zdarzenie();
         if (z == strona::zdarzenie_wgrania) {
             przyjmij_wgrany();
             continue;
         }
-        const nacisniecie n = nacisniecie_przegladarki(z);
-        // Scroll keys move the view and give no bytes; any other key brings it back first.
-        widok_.klawisz(n.r, e);
-        const auto bajty = bajty_konsoli(n);
-        oczekujace_.assign(bajty.begin(), bajty.end());
+        oczekujace_.przyjmij(nacisniecie_przegladarki(z), widok_, e);
     }
 }
 

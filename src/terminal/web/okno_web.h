@@ -1,8 +1,8 @@
 #pragma once
 #include <cstdint>
-#include <deque>
 #include <vector>
 
+#include "terminal/kolejka_bajtow.h"
 #include "terminal/terminal.h"
 #include "terminal/widok_okna.h"
 
@@ -24,7 +24,7 @@ class okno_web : public terminal {
   private:
     void maluj(const ekran& e);
 
-    std::deque<int> oczekujace_;
+    kolejka_bajtow oczekujace_;
     std::vector<std::uint32_t> klatka_;
     widok_okna widok_;
     terminal* poprzedni_ = nullptr;

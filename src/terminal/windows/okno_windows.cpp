@@ -76,21 +76,11 @@ int okno_windows::klawisz(const ekran& e) {
     for (;;) {
         sprawdz_przerwanie();
         maluj(e);
-        if (!oczekujace_.empty()) {
-            int bajt = oczekujace_.front();
-            oczekujace_.pop_front();
-            return bajt;
-        }
+        if (auto bajt = oczekujace_.nastepny()) return *bajt;
+        // A held key comes as one event with a count; the game reads each repeat.
         const auto [n, razy] = czytaj();
         // The player cannot see the game in a window that is too small: such keys are lost.
-        if (za_male()) continue;
-        const auto reakcja = widok_.klawisz(n.r, e);
-        if (reakcja == widok_okna::reakcja::przewin || reakcja == widok_okna::reakcja::przemaluj)
-            continue;
-        const auto bajty = bajty_konsoli(n);
-        // A held key comes as one event with a count; the game reads each repeat.
-        for (int i = 0; i < razy; ++i)
-            oczekujace_.insert(oczekujace_.end(), bajty.begin(), bajty.end());
+        if (!za_male()) oczekujace_.przyjmij(n, widok_, e, razy);
     }
 }
 

@@ -1,11 +1,11 @@
 #pragma once
 #include <windows.h>
 
-#include <deque>
 #include <vector>
 
 #include "terminal/ekran.h"
 #include "terminal/klawiatura.h"
+#include "terminal/kolejka_bajtow.h"
 #include "terminal/terminal.h"
 #include "terminal/widok_okna.h"
 
@@ -36,7 +36,7 @@ class okno_windows : public terminal {
     HANDLE bufor_;
     std::vector<CHAR_INFO> ostatni_;
     SMALL_RECT ostatnie_okno_{};
-    std::deque<int> oczekujace_;
+    kolejka_bajtow oczekujace_;
     widok_okna widok_;
     terminal* poprzedni_ = nullptr;
 };
