@@ -1,5 +1,4 @@
 #include <cstdint>
-#include <cstdio>
 #include <ctime>
 #include <string>
 
@@ -13,9 +12,8 @@ int main() {
     zasiej(static_cast<std::uint32_t>(std::time(nullptr)));
     std::string blad;
     // The files are checked before the terminal is touched, so a refusal leaves it as it was.
-    if (!wczytaj_gre(&blad) || !sprawdz_terminal(&blad)) {
-        std::fprintf(stderr, "bramkowiec: %s\n", blad.c_str());
-        return 1;
+    if (!wczytaj_gre(&blad, "", wskazowka_plikow()) || !sprawdz_terminal(&blad)) {
+        return odmowa_startu(blad);
     }
     return w_oknie(menu);
 }

@@ -7,22 +7,19 @@
 #include "squad/gracze.h"
 
 namespace {
-// The loaders name the file and the fault; a missing file most often means the game was
-// started in the wrong folder.
-bool odmowa(std::string* blad, const std::string& sciezka, const std::string& powod) {
+// The loaders name the file and the fault; where the game looks for its files is a fact of
+// the platform, so the caller brings that line.
+bool odmowa(std::string* blad, const std::string& sciezka, const std::string& powod,
+            const std::string& wskazowka) {
     if (blad == nullptr) return false;
     *blad = "nie mozna wczytac gry: " + powod;
     std::error_code e;
-    if (!std::filesystem::exists(sciezka, e)) {
-        *blad +=
-            "\nGra czyta swoje piec plikow z biezacego katalogu: uruchom ja przez make play "
-            "albo w katalogu data/.";
-    }
+    if (!wskazowka.empty() && !std::filesystem::exists(sciezka, e)) *blad += "\n" + wskazowka;
     return false;
 }
 }  // namespace
 
-bool wczytaj_gre(std::string* blad, const std::string& katalog) {
+bool wczytaj_gre(std::string* blad, const std::string& katalog, const std::string& wskazowka) {
     const auto sciezka = [&](const char* plik) {
         return katalog.empty() ? std::string(plik) : katalog + "/" + plik;
     };
@@ -31,7 +28,9 @@ bool wczytaj_gre(std::string* blad, const std::string& katalog) {
     gracze gr = GR;
     boisko st = ST;
     std::string powod;
-    const auto odmow = [&](const char* plik) { return odmowa(blad, sciezka(plik), powod); };
+    const auto odmow = [&](const char* plik) {
+        return odmowa(blad, sciezka(plik), powod, wskazowka);
+    };
     if (!dr.load(sciezka("druzyny-1995.txt").c_str(), &powod)) return odmow("druzyny-1995.txt");
     if (!gr.load(sciezka("gracze.txt").c_str(), &powod)) return odmow("gracze.txt");
     if (!gr.loadrynek(sciezka("rynek.txt").c_str(), &powod)) return odmow("rynek.txt");

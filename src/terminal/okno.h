@@ -2,11 +2,19 @@
 #include <string>
 
 // The game in a real window: the entry point every terminal backend (curses, the Windows
-// console) implements and the game binary calls.
+// console, the browser) implements and the game binary calls.
 
 // Whether the game can run here: standard input and output must be the terminal (for curses,
 // of a type in TERM that can place the cursor). When not, a one-line Polish reason in *blad.
 bool sprawdz_terminal(std::string* blad);
+
+// The line that tells this platform's player where the game looks for its five start-up
+// files, shown when one is missing.
+std::string wskazowka_plikow();
+
+// Tells the player why the game cannot start (powod may have several lines) so that it can be
+// read where this platform's player looks, and returns the process status.
+int odmowa_startu(const std::string& powod);
 
 // Runs the game in the window and returns the process status. However the game ends (an
 // error, SIGINT, SIGTERM, SIGHUP; on Windows Ctrl-C, Ctrl-Break, closing the window) the

@@ -247,9 +247,12 @@ class Gra(unittest.TestCase):
                 self.zakoncz(gra, sygnal)
 
     def test_refusals_print_one_polish_line_and_end_with_status_1(self):
-        # A missing file adds one line saying where the game looks for its files.
+        # A missing file adds one line saying where the game looks for its files, this
+        # platform's own, word for word.
+        gdzie = ("\nGra czyta swoje piec plikow z biezacego katalogu: uruchom ja przez make play "
+                 "albo w katalogu data/.\n")
         for plik, tresc, slowo, wierszy in (
-                (None, None, "terminala", 1), ("stadion.txt", None, "biezacego katalogu", 2),
+                (None, None, "terminala", 1), ("stadion.txt", None, gdzie, 2),
                 ("gracze.txt", "52 0\nKowal 4x 20\n", "plik gracze.txt, wiersz 2", 1)):
             with self.subTest(plik=plik, tresc=tresc):
                 if plik:

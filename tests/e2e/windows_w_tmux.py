@@ -168,6 +168,25 @@ class GraWindows(unittest.TestCase):
         okno.nacisnij("Space")
         self.assertIn("przestaje si\u0119 rozwijac", okno.tekst())
 
+    def test_a_refusal_in_a_window_of_its_own_waits_for_a_key(self):
+        # Under tmux the game is the only process of wine's console, as after a double click.
+        okno = self.okno
+        os.remove(os.path.join(self.katalog, "druzyny-1995.txt"))
+        okno.uruchom()
+        self.assertTrue(okno.czekaj(lambda: "Nacisnij dowolny klawisz" in okno.tekst(), 60),
+                        okno.tekst())
+        # Long lines wrap at the window's 80th column.
+        tekst = okno.tekst().replace("\n", "")
+        self.assertIn("bramkowiec: nie mozna wczytac gry: nie mozna otworzyc pliku "
+                      "druzyny-1995.txt", tekst)
+        self.assertIn("uruchom bramkowiec.exe w folderze rozpakowanego archiwum.", tekst)
+        self.assertNotIn("make play", tekst)
+        self.assertNotIn("STATUS:", tekst)
+        okno.tmux("send-keys", "-t", "g", "x")
+        self.assertTrue(okno.czekaj(lambda: "STATUS:" in okno.tekst(), PIERWSZY_KLAWISZ_S),
+                        okno.tekst())
+        self.assertIn("STATUS:1", okno.tekst())
+
 
 if __name__ == "__main__":
     ZIP = os.path.realpath(sys.argv[1])

@@ -20,6 +20,7 @@ namespace {
 const char* const pliki[] = {"druzyny-1995.txt", "gracze.txt", "rynek.txt", "stadion.txt",
                              "sponsorzy.txt"};
 constexpr int brak = -2, ostatni = -1, wszystkie = 1 << 30;
+const std::string wskazowka = "Gra czyta pliki stad.";
 
 // One damaged start-up file: missing, cut after `zostaw` words, or word `slowo` replaced.
 struct usterka {
@@ -70,11 +71,11 @@ TEST(Start, EveryDamagedFileIsNamedInPolishAndLeavesTheGameAsItWas) {
         const gracze gr = GR;
         const boisko st = ST;
         std::string blad;
-        EXPECT_FALSE(wczytaj_gre(&blad));
+        EXPECT_FALSE(wczytaj_gre(&blad, "", wskazowka));
         EXPECT_NE(blad.find(nazwa), std::string::npos) << blad;
-        // A missing file adds one line on where the game looks for its files.
+        // A missing file adds the platform's line on where the game looks for its files.
         EXPECT_EQ(std::count(blad.begin(), blad.end(), '\n'), u.zostaw == brak ? 1 : 0) << blad;
-        EXPECT_EQ(blad.find("z biezacego katalogu") != std::string::npos, u.zostaw == brak);
+        EXPECT_EQ(blad.ends_with("\n" + wskazowka), u.zostaw == brak) << blad;
         EXPECT_TRUE(std::all_of(blad.begin(), blad.end(),
                                 [](char z) { return z == '\n' || (z >= ' ' && z < 127); }));
         EXPECT_EQ(std::memcmp(&DR, &dr, sizeof DR) | std::memcmp(&GR, &gr, sizeof GR) |
@@ -82,4 +83,13 @@ TEST(Start, EveryDamagedFileIsNamedInPolishAndLeavesTheGameAsItWas) {
                   0);
         EXPECT_FALSE(wczytaj_gre(nullptr));
     }
+}
+
+TEST(Start, AMissingFileWithNoHintGivenIsOneLine) {
+    katalog_roboczy katalog("start-bez-wskazowki",
+                            {"gracze.txt", "rynek.txt", "stadion.txt", "sponsorzy.txt"});
+    std::string blad;
+    EXPECT_FALSE(wczytaj_gre(&blad));
+    EXPECT_NE(blad.find("druzyny-1995.txt"), std::string::npos) << blad;
+    EXPECT_EQ(blad.find('\n'), std::string::npos) << blad;
 }

@@ -228,6 +228,28 @@ async function dotyk(przegladarka, adres, bledy) {
     await t.karta.close();
 }
 
+// A start-up file lost from the module: the reason is on the page, not only in its console.
+async function bez_pliku(przegladarka, adres) {
+    const t = new Gra(await przegladarka.newPage());
+    // The page's own Module gets one more step before the game starts: the file goes.
+    await t.karta.evaluateOnNewDocument(() => {
+        let modul;
+        Object.defineProperty(window, 'Module', {
+            configurable: true,
+            get: () => modul,
+            set: (m) => {
+                if (modul === undefined) m.preRun.push(() => m.FS.unlink('/stadion.txt'));
+                modul = m;
+            },
+        });
+    });
+    await t.karta.goto(adres, {waitUntil: 'load'});
+    assert.equal(await komunikat(t), 'bramkowiec: nie mozna wczytac gry: nie mozna otworzyc ' +
+        'pliku stadion.txt (brak pliku lub brak dostepu) Pliki gry sa czescia strony: ' +
+        'zaladuj ja ponownie.');
+    await t.karta.close();
+}
+
 fs.mkdirSync(wyniki, {recursive: true});
 const s = await serwer(strona);
 const p = await przegladarka();
@@ -247,7 +269,8 @@ try {
             ++zle;
         }
     }
-    for (const [nazwa, przypadek] of [['a touch screen gets buttons that play', dotyk]]) {
+    for (const [nazwa, przypadek] of [['a touch screen gets buttons that play', dotyk],
+        ['a missing start-up file is told on the page', bez_pliku]]) {
         try {
             await przypadek(p.b, s.adres, g.bledy);
             console.log('ok   ' + nazwa);

@@ -47,6 +47,16 @@ bool sprawdz_terminal(std::string* blad) {
     return umie;
 }
 
+std::string wskazowka_plikow() {
+    return "Gra czyta swoje piec plikow z biezacego katalogu: uruchom ja przez make play albo w "
+           "katalogu data/.";
+}
+
+int odmowa_startu(const std::string& powod) {
+    std::fprintf(stderr, "bramkowiec: %s\n", powod.c_str());
+    return 1;
+}
+
 int w_oknie(void (*gra)()) {
     std::set_terminate(po_bledzie_krytycznym);
     int sygnal = 0;

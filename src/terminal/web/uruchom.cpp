@@ -1,11 +1,29 @@
+#include <algorithm>
+#include <cstdio>
 #include <string>
 
 #include "terminal/okno.h"
+#include "terminal/web/most.h"
 #include "terminal/web/okno_web.h"
 
 // The page always has its grid; there is nothing to refuse.
 bool sprawdz_terminal(std::string*) {
     return true;
+}
+
+// The five files are embedded in the module: only a broken download can lose one.
+std::string wskazowka_plikow() {
+    return "Pliki gry sa czescia strony: zaladuj ja ponownie.";
+}
+
+// The browser's console is no place for the player: the reason goes under the game's screen,
+// on the one line there.
+int odmowa_startu(const std::string& powod) {
+    std::fprintf(stderr, "bramkowiec: %s\n", powod.c_str());
+    std::string wiersz = powod;
+    std::replace(wiersz.begin(), wiersz.end(), '\n', ' ');
+    strona::komunikat("bramkowiec: " + wiersz);
+    return 1;
 }
 
 // Built without exception catching (smaller and faster under Asyncify): a fatal error aborts
