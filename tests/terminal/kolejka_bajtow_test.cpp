@@ -27,8 +27,7 @@ TEST(KolejkaBajtow, AnArrowIsTwoBytesAndAHeldKeyRepeats) {
     kolejka_bajtow k;
     k.przyjmij({nacisniecie::dol}, widok, e);
     k.przyjmij({nacisniecie::znak, U'x'}, widok, e, 3);
-    EXPECT_EQ(wszystkie(k),
-              (std::vector<int>{klawisze::strzalka, klawisze::dol, 'x', 'x', 'x'}));
+    EXPECT_EQ(wszystkie(k), (std::vector<int>{klawisze::strzalka, klawisze::dol, 'x', 'x', 'x'}));
 }
 
 // A player scrolling back over a pause must not end it.
@@ -36,8 +35,8 @@ TEST(KolejkaBajtow, ScrollKeysAndResizesGiveTheGameNothingAndTheNextKeyBringsThe
     const ekran e = dlugi();
     widok_okna widok;
     kolejka_bajtow k;
-    for (auto r : {nacisniecie::strona_w_gore, nacisniecie::kolko_w_gore,
-                   nacisniecie::zmiana_rozmiaru})
+    for (auto r :
+         {nacisniecie::strona_w_gore, nacisniecie::kolko_w_gore, nacisniecie::zmiana_rozmiaru})
         k.przyjmij({r}, widok, e);
     EXPECT_TRUE(widok.przewiniety(e));
     EXPECT_FALSE(k.nastepny());
