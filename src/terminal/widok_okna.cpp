@@ -113,6 +113,27 @@ std::optional<int> widok_okna::wiersz_kursora(const ekran& e) const {
     return w;
 }
 
+std::vector<ekran::komorka> widok_okna::komorki(const ekran& e, int kolumn) const {
+    std::vector<ekran::komorka> okno(static_cast<std::size_t>(wierszy_) * kolumn);
+    const int szerokosc = std::min(kolumn, static_cast<int>(ekran::szerokosc));
+    for (int w = 0; w < wierszy_; ++w) {
+        const auto wiersz = wiersz_bufora(w, e);
+        if (!wiersz) continue;
+        for (int k = 0; k < szerokosc; ++k)
+            okno[static_cast<std::size_t>(w) * kolumn + k] = e.pole(k, *wiersz);
+    }
+    const auto linia = linia_wlasna(e);
+    for (int k = 0; k < szerokosc && !linia.empty(); ++k)
+        okno[static_cast<std::size_t>(wierszy_ - 1) * kolumn + k] = linia[k];
+    return okno;
+}
+
+std::pair<int, int> widok_okna::kursor(const ekran& e) const {
+    const auto wiersz = wiersz_kursora(e);
+    if (!wiersz) return {0, wierszy_ - 1};
+    return {e.kursor_x(), *wiersz};
+}
+
 std::vector<ekran::komorka> widok_okna::linia_wlasna(const ekran& e) const {
     if (przewiniety(e)) {
         int g = gora(e);

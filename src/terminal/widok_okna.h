@@ -46,6 +46,12 @@ class widok_okna {
     // The window's last row when it is the window's own line (80 cells): the scroll note
     // while scrolled, else the key help when there is room for it; empty otherwise.
     std::vector<ekran::komorka> linia_wlasna(const ekran& e) const;
+    // The whole window, kolumn cells wide, row after row: the buffer rows in view and the
+    // window's own line, blank past the buffer's 80 columns and its last row.
+    std::vector<ekran::komorka> komorki(const ekran& e, int kolumn) const;
+    // Where the window's cursor stands (column, row): the game's cursor, or the start of the
+    // window's own line while the view is scrolled away from it.
+    std::pair<int, int> kursor(const ekran& e) const;
 
   private:
     int baza(const ekran& e) const;

@@ -34,7 +34,7 @@ TEST(Klatka, TheGameRowsFollowTheCursorAndTheKeyHelpIsUnderThem) {
     widok_okna widok;
     widok.ustaw_wysokosc(wierszy);
     std::vector<std::uint32_t> k;
-    klatka(e, widok, wierszy, k);
+    klatka(e, widok, k);
     ASSERT_EQ(k.size(), static_cast<std::size_t>(wierszy * ekran::szerokosc));
     EXPECT_EQ(wiersz(k, 0), "w16");
     EXPECT_EQ(wiersz(k, wierszy - 2), "w40");
@@ -48,7 +48,7 @@ TEST(Klatka, AScrolledViewShowsEarlierRowsAndItsNote) {
     widok.ustaw_wysokosc(wierszy);
     widok.klawisz(nacisniecie::strona_w_gore, e);
     std::vector<std::uint32_t> k;
-    klatka(e, widok, wierszy, k);
+    klatka(e, widok, k);
     EXPECT_EQ(wiersz(k, 0), "w0");
     EXPECT_EQ(wiersz(k, wierszy - 1).rfind("PRZEWINIETE", 0), 0u) << wiersz(k, wierszy - 1);
 }
@@ -61,7 +61,7 @@ TEST(Klatka, EachCellPacksItsCharacterAndAttribute) {
     widok_okna widok;
     widok.ustaw_wysokosc(wierszy);
     std::vector<std::uint32_t> k;
-    klatka(e, widok, wierszy, k);
+    klatka(e, widok, k);
     EXPECT_EQ(k[3 * ekran::szerokosc + 2], ('A' << 8) | 66u);
     EXPECT_EQ(k[3 * ekran::szerokosc + 3], (0x119u << 8) | 66u);
     EXPECT_EQ(k[0], (' ' << 8) | 7u);

@@ -163,18 +163,12 @@ void okno_curses::maluj(const ekran& e) {
     }
     // Every visible cell is written and curses sends only what differs from the last frame.
     widok_.ustaw_wysokosc(wierszy);
-    const ekran::komorka pusta{};
-    for (int w = 0; w < wierszy; ++w) {
-        auto wiersz = widok_.wiersz_bufora(w, e);
+    const auto komorki = widok_.komorki(e, kolumn);
+    for (int w = 0; w < wierszy; ++w)
         for (int k = 0; k < kolumn; ++k)
-            postaw(w, k, wiersz && k < ekran::szerokosc ? e.pole(k, *wiersz) : pusta);
-    }
-    auto linia = widok_.linia_wlasna(e);
-    for (int k = 0; k < kolumn && !linia.empty(); ++k)
-        postaw(wierszy - 1, k, k < ekran::szerokosc ? linia[static_cast<std::size_t>(k)] : pusta);
-    // While the cursor is scrolled out of sight it waits on the window's own line.
-    auto kursor = widok_.wiersz_kursora(e);
-    move(kursor.value_or(wierszy - 1), kursor ? e.kursor_x() : 0);
+            postaw(w, k, komorki[static_cast<std::size_t>(w) * kolumn + k]);
+    const auto [x, y] = widok_.kursor(e);
+    move(y, x);
     refresh();
 }
 

@@ -1,5 +1,7 @@
 #include "terminal/web/klatka.h"
 
+#include <algorithm>
+
 #include "terminal/ekran.h"
 #include "terminal/widok_okna.h"
 
@@ -9,17 +11,8 @@ std::uint32_t komorka(const ekran::komorka& c) {
 }
 }  // namespace
 
-void klatka(const ekran& e, const widok_okna& widok, int wierszy,
-            std::vector<std::uint32_t>& komorki) {
-    komorki.assign(static_cast<std::size_t>(wierszy) * ekran::szerokosc, komorka({}));
-    for (int w = 0; w < wierszy; ++w) {
-        const auto wiersz = widok.wiersz_bufora(w, e);
-        if (!wiersz) continue;
-        for (int k = 0; k < ekran::szerokosc; ++k)
-            komorki[static_cast<std::size_t>(w * ekran::szerokosc + k)] =
-                komorka(e.pole(k, *wiersz));
-    }
-    const auto linia = widok.linia_wlasna(e);
-    for (std::size_t k = 0; k < linia.size(); ++k)
-        komorki[static_cast<std::size_t>((wierszy - 1) * ekran::szerokosc) + k] = komorka(linia[k]);
+void klatka(const ekran& e, const widok_okna& widok, std::vector<std::uint32_t>& komorki) {
+    const auto okno = widok.komorki(e, ekran::szerokosc);
+    komorki.resize(okno.size());
+    std::transform(okno.begin(), okno.end(), komorki.begin(), komorka);
 }

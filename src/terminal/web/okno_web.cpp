@@ -53,7 +53,7 @@ void okno_web::czekaj(int milisekundy, const ekran& e) {
 }
 
 void okno_web::maluj(const ekran& e) {
-    klatka(e, widok_, wierszy_okna, klatka_);
+    klatka(e, widok_, klatka_);
     // While the cursor is scrolled out of sight the page shows none.
     const auto kursor = widok_.wiersz_kursora(e);
     strona::rysuj(klatka_, e.kursor_x(), kursor.value_or(-1));

@@ -1,5 +1,6 @@
 #include "terminal/windows/obraz.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "terminal/widok.h"
@@ -12,13 +13,6 @@ constexpr WORD bialy = 15;
 
 bool jedna_jednostka(char32_t z) {
     return z < 0xD800 || (z > 0xDFFF && z <= 0xFFFF);
-}
-
-void wstaw(std::vector<CHAR_INFO>& obraz, int kolumn, int wiersz,
-           const std::vector<ekran::komorka>& komorki) {
-    for (int k = 0; k < kolumn && k < static_cast<int>(komorki.size()); ++k)
-        obraz[static_cast<std::size_t>(wiersz) * kolumn + k] =
-            komorka_konsoli(komorki[static_cast<std::size_t>(k)]);
 }
 }  // namespace
 
@@ -33,28 +27,22 @@ CHAR_INFO komorka_konsoli(const ekran::komorka& k) {
 
 std::vector<CHAR_INFO> obraz_okna(const ekran& e, const widok_okna& widok, int kolumn,
                                   int wierszy) {
-    std::vector<CHAR_INFO> obraz(static_cast<std::size_t>(kolumn) * wierszy,
-                                 komorka_konsoli(ekran::komorka{}));
     if (okno_za_male(kolumn, wierszy)) {
+        std::vector<CHAR_INFO> obraz(static_cast<std::size_t>(kolumn) * wierszy,
+                                     komorka_konsoli(ekran::komorka{}));
         const std::string_view prosba = prosba_o_wieksze_okno();
         for (std::size_t i = 0; i < prosba.size() && i < obraz.size(); ++i)
             obraz[i].Char.UnicodeChar = static_cast<WCHAR>(prosba[i]);
         return obraz;
     }
-    for (int w = 0; w < wierszy; ++w) {
-        const auto wiersz = widok.wiersz_bufora(w, e);
-        if (!wiersz) continue;
-        for (int k = 0; k < ekran::szerokosc; ++k)
-            obraz[static_cast<std::size_t>(w) * kolumn + k] = komorka_konsoli(e.pole(k, *wiersz));
-    }
-    const auto linia = widok.linia_wlasna(e);
-    if (!linia.empty()) wstaw(obraz, kolumn, wierszy - 1, linia);
+    const auto okno = widok.komorki(e, kolumn);
+    std::vector<CHAR_INFO> obraz(okno.size());
+    std::transform(okno.begin(), okno.end(), obraz.begin(), komorka_konsoli);
     return obraz;
 }
 
 COORD kursor_okna(const ekran& e, const widok_okna& widok, int kolumn, int wierszy) {
     if (okno_za_male(kolumn, wierszy)) return {0, 0};
-    const auto wiersz = widok.wiersz_kursora(e);
-    if (!wiersz) return {0, static_cast<SHORT>(wierszy - 1)};
-    return {static_cast<SHORT>(e.kursor_x()), static_cast<SHORT>(*wiersz)};
+    const auto [x, y] = widok.kursor(e);
+    return {static_cast<SHORT>(x), static_cast<SHORT>(y)};
 }
