@@ -2,6 +2,7 @@
 #include <climits>
 
 #include "club/boisko.h"
+#include "jezyk/jezyk.h"
 #include "terminal/klawisze.h"
 #include "terminal/konsola.h"
 #include "wspolne/pieniadze.h"
@@ -12,17 +13,17 @@ constexpr int krok = 10000;
 
 void pokaz_bank(const boisko& st, bool oddajesz, int ile) {
     cls();
-    linia(" B A N K \n");
-    drukuj(" Dlug : %u\n", static_cast<unsigned>(st.dlug));
-    drukuj(" Kasa : %d\n", st.kasa);
-    if (oddajesz && st.dni_dlugu >= boisko::splata_od) linia(" Oddajesz (enter)");
-    if (!oddajesz && st.dni_dlugu <= boisko::pobieranie_do) linia(" Pobierasz (enter)");
-    drukuj(" Ile  : %u (lewo/prawo)\n", static_cast<unsigned>(ile));
-    drukuj(" Pobierasz/oddajesz (gora/dol)\n");
+    linia(_(" B A N K \n"));
+    drukuj(_(" Dlug : %u\n"), static_cast<unsigned>(st.dlug));
+    drukuj(_(" Kasa : %d\n"), st.kasa);
+    if (oddajesz && st.dni_dlugu >= boisko::splata_od) linia(_(" Oddajesz (enter)"));
+    if (!oddajesz && st.dni_dlugu <= boisko::pobieranie_do) linia(_(" Pobierasz (enter)"));
+    drukuj(_(" Ile  : %u (lewo/prawo)\n"), static_cast<unsigned>(ile));
+    drukuj(_(" Pobierasz/oddajesz (gora/dol)\n"));
     if (st.dni_dlugu > 0) {
-        drukuj(" Dni do splaty %d\n.", boisko::termin_dlugu - st.dni_dlugu);
+        drukuj(_(" Dni do splaty %d\n."), boisko::termin_dlugu - st.dni_dlugu);
         if (st.dni_dlugu < boisko::splata_od) {
-            drukuj(" Za %d kolejek ligowych, bedziesz mogl zaczac splacac dlug.\n",
+            drukuj(_(" Za %d kolejek ligowych, bedziesz mogl zaczac splacac dlug.\n"),
                    boisko::splata_od - st.dni_dlugu);
         }
     }
@@ -47,7 +48,7 @@ void pobierz(boisko& st, int ile) {
 
 void boisko::bank() {
     klawisze_ekranu pomoc(
-        "gora: oddajesz  dol: pobierasz  lewo/prawo: kwota  enter: wykonaj  spacja: wyjdz");
+        _("gora: oddajesz  dol: pobierasz  lewo/prawo: kwota  enter: wykonaj  spacja: wyjdz"));
     int ile = 0;
     bool oddajesz = true;
     for (;;) {

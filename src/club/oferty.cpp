@@ -2,6 +2,7 @@
 
 #include "club/boisko.h"
 #include "club/wspolczynnik.h"
+#include "jezyk/jezyk.h"
 #include "terminal/klawisze.h"
 #include "terminal/konsola.h"
 #include "wspolne/los.h"
@@ -11,11 +12,11 @@ namespace {
 
 // The answer starts at no; up means yes, down no, and space confirms what is shown.
 bool tak_czy_nie() {
-    klawisze_ekranu pomoc("gora: tak  dol: nie  spacja: zatwierdz (tak podpisuje kontrakt)");
+    klawisze_ekranu pomoc(_("gora: tak  dol: nie  spacja: zatwierdz (tak podpisuje kontrakt)"));
     bool tak = false;
     for (;;) {
-        drukuj(tak ? " tak " : " nie ");
-        drukuj("(gora/dol)+(space)\r");
+        drukuj(tak ? _(" tak ") : _(" nie "));
+        drukuj(_("(gora/dol)+(space)\r"));
         const int k = klawisz();
         if (k == klawisze::spacja) return tak;
         if (k == klawisze::dol) tak = false;
@@ -25,10 +26,10 @@ bool tak_czy_nie() {
 
 bool podpisany() {
     if (tak_czy_nie()) {
-        linia("\n Gratulacje! Podpisales kontrakt!");
+        linia(_("\n Gratulacje! Podpisales kontrakt!"));
         return true;
     }
-    linia("\n Szkoda, ale w nastepnej kolejce kolejna okazja!");
+    linia(_("\n Szkoda, ale w nastepnej kolejce kolejna okazja!"));
     return false;
 }
 
@@ -38,7 +39,7 @@ void boisko::nowysponsor() {
     const int k = wstawwsp(liga);
     const int i = losuj() % nazw_sponsorow;
     const int kwota = nasycone(3000LL * k + 10LL * (losuj() % (700 * k)));
-    drukuj(" %s oferuje kontrakt do konca sezonu w wysokosci: %d\n", sponsorzy[i], kwota);
+    drukuj(_(" %s oferuje kontrakt do konca sezonu w wysokosci: %d\n"), sponsorzy[i], kwota);
     if (!podpisany()) return;
     kwota_sponsora = kwota;
     std::memcpy(nazwa_sponsora, sponsorzy[i], sizeof nazwa_sponsora);
@@ -48,7 +49,7 @@ void boisko::nowy_lowca() {
     const int k = wstawwsp(liga);
     const int n = losuj() % 3 + 1;
     const int oplata = nasycone((250LL * k + losuj() % (500 * k)) * n * n);
-    drukuj("\n Lowca talentow oferuje %d propozycji co kolejke za stawke w wysokosci: %d\n", n,
+    drukuj(_("\n Lowca talentow oferuje %d propozycji co kolejke za stawke w wysokosci: %d\n"), n,
            oplata);
     if (!podpisany()) return;
     propozycje_lowcy = n;

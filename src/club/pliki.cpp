@@ -2,6 +2,7 @@
 #include <string>
 
 #include "club/boisko.h"
+#include "jezyk/jezyk.h"
 #include "wspolne/czytnik.h"
 
 namespace {
@@ -24,9 +25,9 @@ class odczyt {
         return c_.nazwa(pole, rozmiar);
     }
     bool liga(int& pole) {
-        if (!liczba(pole, "liga")) return false;
+        if (!liczba(pole, _("liga"))) return false;
         if (pole >= 0 && pole <= 2) return true;
-        c_.zly_zakres("liga musi byc 0, 1 albo 2, a jest " + std::to_string(pole));
+        c_.zly_zakres(_("liga musi byc 0, 1 albo 2, a jest ") + std::to_string(pole));
         return false;
     }
 
@@ -43,15 +44,17 @@ class odczyt {
 bool boisko::load(const char* sciezka, std::string* blad) {
     odczyt o(sciezka);
     boisko nowy = *this;
-    bool dobrze =
-        o.liczba_bez_znaku(nowy.kasa, "kasa") && o.liczba_bez_znaku(nowy.pojemnosc, "pojemnosc") &&
-        o.liczba_bez_znaku(nowy.dlug, "dlug") && o.liczba(nowy.dni_dlugu, "dni dlugu") &&
-        o.liczba_bez_znaku(nowy.kwota_sponsora, "kwota sponsora") &&
-        o.nazwa(nowy.nazwa_sponsora, sizeof nowy.nazwa_sponsora, "nazwa sponsora") &&
-        o.liczba(nowy.policja, "policja") && o.liczba(nowy.budki, "budki") && o.liga(nowy.liga) &&
-        o.liczba_bez_znaku(nowy.placa, "placa") && o.liczba(nowy.poziom_ceny, "poziom cen") &&
-        o.liczba(nowy.koszt_lowcy, "koszt lowcy") &&
-        o.liczba(nowy.propozycje_lowcy, "propozycje lowcy");
+    bool dobrze = o.liczba_bez_znaku(nowy.kasa, _("kasa")) &&
+                  o.liczba_bez_znaku(nowy.pojemnosc, _("pojemnosc")) &&
+                  o.liczba_bez_znaku(nowy.dlug, _("dlug")) &&
+                  o.liczba(nowy.dni_dlugu, _("dni dlugu")) &&
+                  o.liczba_bez_znaku(nowy.kwota_sponsora, _("kwota sponsora")) &&
+                  o.nazwa(nowy.nazwa_sponsora, sizeof nowy.nazwa_sponsora, _("nazwa sponsora")) &&
+                  o.liczba(nowy.policja, _("policja")) && o.liczba(nowy.budki, _("budki")) &&
+                  o.liga(nowy.liga) && o.liczba_bez_znaku(nowy.placa, _("placa")) &&
+                  o.liczba(nowy.poziom_ceny, _("poziom cen")) &&
+                  o.liczba(nowy.koszt_lowcy, _("koszt lowcy")) &&
+                  o.liczba(nowy.propozycje_lowcy, _("propozycje lowcy"));
     if (!dobrze) {
         o.zglos(blad);
         return false;
@@ -64,8 +67,8 @@ bool boisko::loadsponsor(const char* sciezka, std::string* blad) {
     odczyt o(sciezka);
     char nazwy[nazw_sponsorow][20]{};
     for (int i = 0; i < nazw_sponsorow; ++i) {
-        std::string co =
-            "nazwa sponsora nr " + std::to_string(i + 1) + " z " + std::to_string(nazw_sponsorow);
+        std::string co = _("nazwa sponsora nr ") + std::to_string(i + 1) + " z " +
+                         std::to_string(nazw_sponsorow);
         if (!o.nazwa(nazwy[i], sizeof nazwy[i], co)) {
             o.zglos(blad);
             return false;

@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "club/boisko.h"
+#include "jezyk/jezyk.h"
 #include "terminal/konsola.h"
 #include "wspolne/los.h"
 #include "wspolne/obetnij.h"
@@ -57,13 +58,13 @@ class rozliczenie {
 void rozliczenie::bramy() {
     if (!z_kibicami()) return;
     if (f_ > st_.pojemnosc) {
-        drukuj(" %d kibicow chcialo kupic bilety, to wiecej niz jest krzeselek!\n", f_);
+        drukuj(_(" %d kibicow chcialo kupic bilety, to wiecej niz jest krzeselek!\n"), f_);
         f_ = st_.pojemnosc;
     }
-    drukuj(" Na stadion o pojemnosci %d wpuszczono %d kibicow\n\n", st_.pojemnosc, f_);
+    drukuj(_(" Na stadion o pojemnosci %d wpuszczono %d kibicow\n\n"), st_.pojemnosc, f_);
     const int p = cena_biletu(poziom_ligi_, st_.poziom_ceny);
     const int wplywy = nasycone(1LL * p * f_);
-    drukuj(" Wplywy z biletow %5d * %2d :%d zl\n", f_, p, wplywy);
+    drukuj(_(" Wplywy z biletow %5d * %2d :%d zl\n"), f_, p, wplywy);
     dodaj(st_.kasa, wplywy);
 }
 
@@ -72,7 +73,7 @@ void rozliczenie::utrzymanie_stadionu() {
     if (pucharowy_ && f_ <= 0) return;
     const int pojemnosc = std::max(st_.pojemnosc, 0);
     const double u = std::pow(pojemnosc, 1.49) / 75.0 + pojemnosc / 6;
-    drukuj(" Koszty utrzymania stadionu  :%u\n", static_cast<unsigned>(obetnij(u)));
+    drukuj(_(" Koszty utrzymania stadionu  :%u\n"), static_cast<unsigned>(obetnij(u)));
     st_.kasa = obetnij(st_.kasa - u);
     pauza();
 }
@@ -83,7 +84,7 @@ void rozliczenie::sponsor() {
         return;
     }
     if (st_.kwota_sponsora < 0 || walkower_) return;
-    drukuj(" Wplywy od %17s :%d\n", st_.nazwa_sponsora, st_.kwota_sponsora);
+    drukuj(_(" Wplywy od %17s :%d\n"), st_.nazwa_sponsora, st_.kwota_sponsora);
     dodaj(st_.kasa, st_.kwota_sponsora);
     pauza();
 }
@@ -93,7 +94,7 @@ void rozliczenie::lowca() {
         st_.nowy_lowca();
         return;
     }
-    drukuj(" Koszty lowcy talentow       :%d\n", st_.koszt_lowcy);
+    drukuj(_(" Koszty lowcy talentow       :%d\n"), st_.koszt_lowcy);
     dodaj(st_.kasa, -1LL * st_.koszt_lowcy);
     pauza();
 }
@@ -105,14 +106,14 @@ void rozliczenie::budki() {
     const int zysk = f_ / kibicow_na_budke < st_.budki
                          ? nasycone(1LL * zysk_z_kibica * f_)
                          : nasycone(1LL * zysk_z_kibica * kibicow_na_budke * st_.budki);
-    drukuj(" %2d budek hod-dog przynioslo :%d zysku\n", st_.budki, zysk);
+    drukuj(_(" %2d budek hod-dog przynioslo :%d zysku\n"), st_.budki, zysk);
     dodaj(st_.kasa, zysk);
     const int koszt = nasycone(1LL * utrzymanie_budki * st_.budki);
-    drukuj(" Koszty utrzymania budek     :%d \n", koszt);
+    drukuj(_(" Koszty utrzymania budek     :%d \n"), koszt);
     const int kasa = st_.kasa;
     dodaj(st_.kasa, -1LL * koszt);
     if (koszt > kasa) {
-        linia(" Zamknieto kilka budek z powodu braku utrzymania.");
+        linia(_(" Zamknieto kilka budek z powodu braku utrzymania."));
         st_.budki = std::max(kasa, 0) / utrzymanie_budki;
     }
     pauza();
@@ -120,9 +121,9 @@ void rozliczenie::budki() {
 
 int rozliczenie::placa(int zawodnicy) {
     const int w = nasycone(1LL * st_.placa * zawodnicy);
-    drukuj(" Koszty utrzymania druzyny   :%u\n", static_cast<unsigned>(w));
+    drukuj(_(" Koszty utrzymania druzyny   :%u\n"), static_cast<unsigned>(w));
     if (w > st_.kasa) {
-        linia(" Nie stac cie na utrzymanie druzyny, morale druzyny spada!");
+        linia(_(" Nie stac cie na utrzymanie druzyny, morale druzyny spada!"));
         if (morale_ > 5) morale_ -= 5;
         pauza();
     }
@@ -132,7 +133,7 @@ int rozliczenie::placa(int zawodnicy) {
 // Past the loan's term the players hear of the debt at every league match.
 void rozliczenie::zadluzenie() {
     if (st_.dlug <= 0 || !st_.zakaz_transferow() || pucharowy_) return;
-    linia("\n Druzyna slyszy o zadluzeniu klubu. Morale druzyny spada!\n");
+    linia(_("\n Druzyna slyszy o zadluzeniu klubu. Morale druzyny spada!\n"));
     if (morale_ > 3) morale_ -= 3;
     pauza();
 }
@@ -140,7 +141,7 @@ void rozliczenie::zadluzenie() {
 void rozliczenie::policja() {
     if (!z_kibicami() || st_.policja <= 0) return;
     const int koszt = nasycone(1LL * koszt_policjanta * st_.policja);
-    drukuj(" Koszty utrzymania policji   :%d\n", koszt);
+    drukuj(_(" Koszty utrzymania policji   :%d\n"), koszt);
     dodaj(st_.kasa, -1LL * koszt);
     pauza();
 }
@@ -149,7 +150,7 @@ void rozliczenie::policja() {
 void rozliczenie::odsetki() {
     if (st_.dlug > 0 && !pucharowy_) {
         const int i = st_.dlug / 200;
-        drukuj(" Odsetki od dlugu            :%d\n", i);
+        drukuj(_(" Odsetki od dlugu            :%d\n"), i);
         dodaj(st_.kasa, -1LL * i);
         dodaj(st_.dlug, i);
         pauza();
@@ -161,16 +162,16 @@ void rozliczenie::odsetki() {
 void rozliczenie::zamieszki(int rezultat) {
     if (!z_kibicami() || rezultat != rezultat::porazka) return;
     if (losuj() % f_ <= 1LL * pilnowanych_na_policjanta * st_.policja) return;
-    drukuj("\n Policja nie utrzymala porzadku na stadionie ");
-    drukuj("rozwscieczeni pseudofani zniszczyli");
+    drukuj(_("\n Policja nie utrzymala porzadku na stadionie "));
+    drukuj(_("rozwscieczeni pseudofani zniszczyli"));
     // A capacity or stand count below zero (only from a hand-edited file) still draws from 1.
     if (losuj() % 2 == 0) {
         const int n = losuj() % std::max(st_.pojemnosc / 10 + 1, 1);
-        drukuj(" %d krzeselek!\n", n);
+        drukuj(_(" %d krzeselek!\n"), n);
         st_.pojemnosc -= n;
     } else {
         const int n = losuj() % std::max(st_.budki / 10 + 1, 1);
-        drukuj(" %d budek!\n", n);
+        drukuj(_(" %d budek!\n"), n);
         st_.budki -= n;
     }
     pauza();
@@ -192,7 +193,7 @@ void boisko::pomeczu(int kibice, int rezultat, int zawodnicy, int* morale, int p
     const int kasa_przed = kasa;
     rozliczenie r(*this, kibice, *morale, poziom_ligi, walkower == 1, pucharowy != 0);
     cls();
-    linia(" P O    M E C Z U\n");
+    linia(_(" P O    M E C Z U\n"));
     r.bramy();
     r.utrzymanie_stadionu();
     r.sponsor();
@@ -205,6 +206,6 @@ void boisko::pomeczu(int kibice, int rezultat, int zawodnicy, int* morale, int p
     r.odsetki();
     r.zamieszki(rezultat);
     *morale = r.morale(rezultat);
-    drukuj("\n Bilans ogolny               :%d", nasycone(1LL * kasa - kasa_przed));
+    drukuj(_("\n Bilans ogolny               :%d"), nasycone(1LL * kasa - kasa_przed));
     pauza();
 }

@@ -1,4 +1,5 @@
 #include "club/boisko.h"
+#include "jezyk/jezyk.h"
 #include "terminal/klawisze.h"
 #include "terminal/konsola.h"
 #include "wspolne/pieniadze.h"
@@ -18,16 +19,16 @@ void drukuj_cene(int liga, int poziom) {
     const int p = cena_biletu(liga, poziom);
     switch (poziom) {
         case 0:
-            drukuj("%d zl to za darmo !", p);
+            drukuj(_("%d zl to za darmo !"), p);
             break;
         case 1:
-            drukuj("%d zl - niska", p);
+            drukuj(_("%d zl - niska"), p);
             break;
         case 2:
-            drukuj("%d zl - odpowiednia", p);
+            drukuj(_("%d zl - odpowiednia"), p);
             break;
         case 3:
-            drukuj("%d zl - duza", p);
+            drukuj(_("%d zl - duza"), p);
             break;
         default:
             break;
@@ -94,24 +95,26 @@ void obniz(boisko& st, int kursor) {
 }  // namespace
 
 void boisko::pokaz() const {
-    static const char* const slowa_placy[] = {"fatalne!", "skompe",   "skromne",   "srednie",
-                                              "duze",     "ogromne!", "zajebiste!"};
+    static const char* const slowa_placy[] = {N_("fatalne!"),  N_("skompe"), N_("skromne"),
+                                              N_("srednie"),   N_("duze"),   N_("ogromne!"),
+                                              N_("zajebiste!")};
     cls();
     kolor(kolor_tekstu);
-    drukuj("   S T A D I O N\n\n\r");
-    drukuj(" Kasa: %d\n\r", kasa);
-    drukuj(" Pojemnosc %u krzeselek\n\r", static_cast<unsigned>(pojemnosc));
-    drukuj(" Koszt 50 krzeselek: %u \n\r", static_cast<unsigned>(koszt_krzeselek(pojemnosc)));
-    drukuj(" Hot-Dog butki \t   : %d\n\r", budki);
-    drukuj(" Policja           : %d\n\r", policja);
-    drukuj(" Placa dla pilkarzy: %u na mecz\n\r", static_cast<unsigned>(placa));
-    drukuj(" Wynagrodzenie: %s", slowa_placy[zarobki(placa, liga)]);
-    drukuj("\n Cena biletow: ");
+    drukuj(_("   S T A D I O N\n\n\r"));
+    drukuj(_(" Kasa: %d\n\r"), kasa);
+    drukuj(_(" Pojemnosc %u krzeselek\n\r"), static_cast<unsigned>(pojemnosc));
+    drukuj(_(" Koszt 50 krzeselek: %u \n\r"), static_cast<unsigned>(koszt_krzeselek(pojemnosc)));
+    drukuj(_(" Hot-Dog butki \t   : %d\n\r"), budki);
+    drukuj(_(" Policja           : %d\n\r"), policja);
+    drukuj(_(" Placa dla pilkarzy: %u na mecz\n\r"), static_cast<unsigned>(placa));
+    drukuj(_(" Wynagrodzenie: %s"), _(slowa_placy[zarobki(placa, liga)]));
+    drukuj(_("\n Cena biletow: "));
     drukuj_cene(liga, poziom_ceny);
 }
 
 void boisko::stadion() {
-    klawisze_ekranu pomoc("gora/dol: wybor  lewo: wiecej  prawo: mniej (od razu)  spacja: wyjdz");
+    klawisze_ekranu pomoc(
+        _("gora/dol: wybor  lewo: wiecej  prawo: mniej (od razu)  spacja: wyjdz"));
     int kursor = 0;
     for (;;) {
         pokaz();

@@ -1,6 +1,7 @@
 #include <cstring>
 #include <utility>
 
+#include "jezyk/jezyk.h"
 #include "league/zespoly.h"
 #include "terminal/konsola.h"
 #include "wspolne/los.h"
@@ -43,14 +44,14 @@ void przenies_uzytkownika(zespoly& dr, int wyzsza, const int* ranking_wyzszej,
         if (dr.twojaliga == nizsza && dr.twojadruzyna == ranking_nizszej[i]) {
             dr.twojaliga = wyzsza;
             dr.twojadruzyna = ranking_wyzszej[ostatni - i];
-            drukuj("\nPZPN gratuluje awansu!");
+            drukuj(_("\nPZPN gratuluje awansu!"));
             return;
         }
         if (dr.twojaliga == wyzsza && dr.twojadruzyna == ranking_wyzszej[ostatni - i]) {
             dr.twojaliga = nizsza;
             dr.twojadruzyna = ranking_nizszej[i];
-            drukuj("%s", nizsza == 2 ? "\nTo straszne! spadasz do 3 ligi"
-                                     : "\nTo straszne! spadasz do 2 ligi!");
+            drukuj("%s", nizsza == 2 ? _("\nTo straszne! spadasz do 3 ligi")
+                                     : _("\nTo straszne! spadasz do 2 ligi!"));
             return;
         }
     }
@@ -73,7 +74,7 @@ void zespoly::koniecsezonu() {
     cls();
     kolor(kolor_konca);
     gotoxy(13, 10);
-    drukuj("KONIEC SEZONU\n");
+    drukuj(_("KONIEC SEZONU\n"));
     klawisz();
     for (int t = 0; t < lig; ++t) tabela(t);
 

@@ -2,38 +2,42 @@
 #include <cstring>
 #include <string>
 
+#include "jezyk/jezyk.h"
 #include "league/zespoly.h"
 #include "wspolne/czytnik.h"
 
 namespace {
 bool w_zakresie(czytnik& c, int wartosc, int od, int do_, const char* pole) {
     if (wartosc >= od && wartosc <= do_) return true;
-    c.zly_zakres(std::string(pole) + " musi byc od " + std::to_string(od) + " do " +
-                 std::to_string(do_) + " (jest " + std::to_string(wartosc) + ")");
+    c.zly_zakres(std::string(pole) + _(" musi byc od ") + std::to_string(od) + _(" do ") +
+                 std::to_string(do_) + _(" (jest ") + std::to_string(wartosc) + ")");
     return false;
 }
 
 bool naglowek(czytnik& c, zespoly& z) {
     if (!c.liczba(z.sezon) || !c.liczba(z.nr_kolejki)) return false;
-    if (!w_zakresie(c, z.nr_kolejki, 0, zespoly::ostatnia_kolejka, "numer kolejki")) return false;
-    if (!c.liczba(z.twojaliga) || !w_zakresie(c, z.twojaliga, 0, zespoly::lig - 1, "liga gracza"))
+    if (!w_zakresie(c, z.nr_kolejki, 0, zespoly::ostatnia_kolejka, _("numer kolejki")))
+        return false;
+    if (!c.liczba(z.twojaliga) ||
+        !w_zakresie(c, z.twojaliga, 0, zespoly::lig - 1, _("liga gracza")))
         return false;
     return c.liczba(z.twojadruzyna) &&
-           w_zakresie(c, z.twojadruzyna, 0, zespoly::druzyn - 1, "druzyna gracza");
+           w_zakresie(c, z.twojadruzyna, 0, zespoly::druzyn - 1, _("druzyna gracza"));
 }
 
 bool puchar(czytnik& c, zespoly& z) {
-    if (!c.liczba(z.puchar) || !w_zakresie(c, z.puchar, 0, zespoly::final_rewanz, "etap pucharu"))
+    if (!c.liczba(z.puchar) ||
+        !w_zakresie(c, z.puchar, 0, zespoly::final_rewanz, _("etap pucharu")))
         return false;
     if (!c.liczba(z.rywal_pucharu) ||
-        !w_zakresie(c, z.rywal_pucharu, 0, zespoly::klubow - 1, "rywal w pucharze"))
+        !w_zakresie(c, z.rywal_pucharu, 0, zespoly::klubow - 1, _("rywal w pucharze")))
         return false;
     if (z.puchar > 0 && z.rywal_pucharu == z.twojaliga * zespoly::druzyn + z.twojadruzyna) {
-        c.zly_zakres("rywal w pucharze nie moze byc druzyna gracza");
+        c.zly_zakres(_("rywal w pucharze nie moze byc druzyna gracza"));
         return false;
     }
     if (!c.liczba(z.mecz_pucharowy) ||
-        !w_zakresie(c, z.mecz_pucharowy, 0, 1, "znacznik meczu pucharowego"))
+        !w_zakresie(c, z.mecz_pucharowy, 0, 1, _("znacznik meczu pucharowego")))
         return false;
     return c.liczba(z.dwumecz_zdobyte) && c.liczba(z.dwumecz_stracone);
 }
@@ -42,7 +46,7 @@ bool puchar(czytnik& c, zespoly& z) {
 bool statystyka(czytnik& c, int& pole, const char* co) {
     if (!c.liczba(pole)) return false;
     if (pole >= 0) return true;
-    c.zly_zakres(std::string(co) + " nie moze byc ujemna (jest " + std::to_string(pole) + ")");
+    c.zly_zakres(std::string(co) + _(" nie moze byc ujemna (jest ") + std::to_string(pole) + ")");
     return false;
 }
 
@@ -50,8 +54,8 @@ bool nowa_nazwa(czytnik& c, const zespoly& z, int liga, int slot) {
     for (int i = 0; i < liga * zespoly::druzyn + slot; ++i) {
         if (std::strcmp(z.nazwa[i / zespoly::druzyn][i % zespoly::druzyn], z.nazwa[liga][slot]))
             continue;
-        c.zly_zakres(std::string("druzyna \"") + z.nazwa[liga][slot] +
-                     "\" wystepuje w pliku dwa razy (nazwy musza byc rozne)");
+        c.zly_zakres(std::string(_("druzyna \"")) + z.nazwa[liga][slot] +
+                     _("\" wystepuje w pliku dwa razy (nazwy musza byc rozne)"));
         return false;
     }
     return true;
@@ -59,12 +63,12 @@ bool nowa_nazwa(czytnik& c, const zespoly& z, int liga, int slot) {
 
 bool klub(czytnik& c, zespoly& z, int t, int s) {
     return c.nazwa(z.nazwa[t][s], sizeof z.nazwa[t][s]) && nowa_nazwa(c, z, t, s) &&
-           c.liczba(z.sila[t][s]) && statystyka(c, z.punkty[t][s], "liczba punktow") &&
-           statystyka(c, z.zwyciestwa[t][s], "liczba zwyciestw") &&
-           statystyka(c, z.remisy[t][s], "liczba remisow") &&
-           statystyka(c, z.porazki[t][s], "liczba porazek") &&
-           statystyka(c, z.strzelone[t][s], "liczba strzelonych bramek") &&
-           statystyka(c, z.stracone[t][s], "liczba straconych bramek");
+           c.liczba(z.sila[t][s]) && statystyka(c, z.punkty[t][s], _("liczba punktow")) &&
+           statystyka(c, z.zwyciestwa[t][s], _("liczba zwyciestw")) &&
+           statystyka(c, z.remisy[t][s], _("liczba remisow")) &&
+           statystyka(c, z.porazki[t][s], _("liczba porazek")) &&
+           statystyka(c, z.strzelone[t][s], _("liczba strzelonych bramek")) &&
+           statystyka(c, z.stracone[t][s], _("liczba straconych bramek"));
 }
 
 bool wczytaj(czytnik& c, zespoly& z) {

@@ -1,3 +1,4 @@
+#include "jezyk/jezyk.h"
 #include "league/zespoly.h"
 #include "shell/mecz.h"
 #include "terminal/konsola.h"
@@ -31,7 +32,7 @@ void zespoly::graj(int liga) {
     int pary[druzyn];
     kolejka(pary, nr_kolejki, druzyn);
     cls();
-    drukuj(" Mecze %d kolejki %d ligi \n\n", nr_kolejki + 1, liga + 1);
+    drukuj(_(" Mecze %d kolejki %d ligi \n\n"), nr_kolejki + 1, liga + 1);
     kolor(kolor_tekstu);
     for (int k = 0; k < druzyn; k += 2) {
         const int h = pary[k];

@@ -1,6 +1,7 @@
 #include <utility>
 #include <vector>
 
+#include "jezyk/jezyk.h"
 #include "league/zespoly.h"
 #include "terminal/konsola.h"
 
@@ -30,13 +31,13 @@ void sortuj(const int* klucze, int* ranking, int n) {
 }
 
 void zespoly::tabela(int liga) const {
-    klawisze_ekranu pomoc("dowolny klawisz: dalej  PgUp/PgDn: przewin");
+    klawisze_ekranu pomoc(_("dowolny klawisz: dalej  PgUp/PgDn: przewin"));
     if (!poprawna_liga(liga)) return;
     int ranking[druzyn];
     sortuj(punkty[liga], ranking, druzyn);
     cls();
-    drukuj("    TABELA %d LIGI PO %d KOLEJKACH \n", liga + 1, nr_kolejki);
-    drukuj("                          punkty    zwy   rem   por    strz strac\n");
+    drukuj(_("    TABELA %d LIGI PO %d KOLEJKACH \n"), liga + 1, nr_kolejki);
+    drukuj(_("                          punkty    zwy   rem   por    strz strac\n"));
     for (int p = 0; p < druzyn; ++p) {
         const int s = ranking[p];
         const bool w_strefie = p < strefa || p >= druzyn - strefa;

@@ -1,3 +1,4 @@
+#include "jezyk/jezyk.h"
 #include "league/zespoly.h"
 #include "terminal/konsola.h"
 
@@ -5,7 +6,7 @@ namespace {
 constexpr int okno = 4;
 
 const char* miejsce_meczu(int gdzie) {
-    return gdzie == 0 ? "U siebie " : "Na wyjezdzie ";
+    return gdzie == 0 ? _("U siebie ") : _("Na wyjezdzie ");
 }
 
 // A second leg is announced once, and not at all once this round's leg has been played.
@@ -19,13 +20,14 @@ bool jest_mecz_pucharowy(const zespoly& dr, int runda, int pokazane) {
 void pokaz_mecz_pucharowy(const zespoly& dr, int pokazane) {
     drukuj("%s", miejsce_meczu((dr.puchar + pokazane) % 2));
     if (dr.puchar == zespoly::final_rewanz) {
-        drukuj("final pucharu polski! z ");
+        drukuj(_("final pucharu polski! z "));
     } else {
-        drukuj("w 1/%d pucharu polski z ", 64 >> ((dr.puchar - 1) / 2));
+        drukuj(_("w 1/%d pucharu polski z "), 64 >> ((dr.puchar - 1) / 2));
     }
     const int liga = dr.rywal_pucharu / zespoly::druzyn;
     const int slot = dr.rywal_pucharu % zespoly::druzyn;
-    drukuj("%s (%d liga %d miejsce) ", dr.nazwa[liga][slot], liga + 1, dr.ktoremiejsce(liga, slot));
+    drukuj(_("%s (%d liga %d miejsce) "), dr.nazwa[liga][slot], liga + 1,
+           dr.ktoremiejsce(liga, slot));
     // The first leg's home side, the opponent, comes first.
     if (dr.puchar % 2 == 0) drukuj("( %d:%d )", dr.dwumecz_stracone, dr.dwumecz_zdobyte);
     drukuj("\n");
@@ -34,7 +36,7 @@ void pokaz_mecz_pucharowy(const zespoly& dr, int pokazane) {
 
 // The user's next four league rounds, with the cup legs that fall on the even ones.
 void zespoly::pokaznastepnymecz() const {
-    drukuj("Nastepne mecze:\n");
+    drukuj(_("Nastepne mecze:\n"));
     int pokazane = 0;
     for (int r = nr_kolejki; r <= nr_kolejki + okno - 1 && r <= ostatnia_kolejka; ++r) {
         if (jest_mecz_pucharowy(*this, r, pokazane)) {
@@ -43,7 +45,7 @@ void zespoly::pokaznastepnymecz() const {
         }
         int gdzie = 0;
         const int rywal = zkimmecz(&gdzie, r);
-        drukuj("%sw lidze z %s (%d liga %d miejsce) \n", miejsce_meczu(gdzie),
+        drukuj(_("%sw lidze z %s (%d liga %d miejsce) \n"), miejsce_meczu(gdzie),
                nazwa[twojaliga][rywal], twojaliga + 1, ktoremiejsce(twojaliga, rywal));
     }
 }

@@ -3,9 +3,11 @@
 
 #include "shell/blokada.h"
 
+#include "jezyk/jezyk.h"
+
 std::string folder_zajety() {
     std::error_code e;
     const auto folder = std::filesystem::current_path(e);
-    return "gra juz dziala w folderze " + folder.string() +
-           "; zakoncz ja, zanim zaczniesz nastepna";
+    return _("gra juz dziala w folderze ") + folder.string() +
+           _("; zakoncz ja, zanim zaczniesz nastepna");
 }

@@ -1,6 +1,7 @@
 #include "shell/dzien_meczu.h"
 
 #include "club/boisko.h"
+#include "jezyk/jezyk.h"
 #include "league/zespoly.h"
 #include "shell/mecz.h"
 #include "shell/puchar.h"
@@ -33,7 +34,7 @@ void oddaj_walkowerem(mecz& m, int wystawieni) {
     m.gole = 0;
     m.gole_rywala = 3;
     m.walkower = 1;
-    drukuj("\n Niestety oddales mecz walkowerem. Wystawiles tylko %d zawodnikow.", wystawieni);
+    drukuj(_("\n Niestety oddales mecz walkowerem. Wystawiles tylko %d zawodnikow."), wystawieni);
 }
 
 void pokaz_wynik(int gole_gospodarza, int gole_goscia) {
@@ -53,16 +54,16 @@ void rozegraj(mecz& m) {
     const char* rywala = DR.nazwa[m.liga][m.rywal];
     if (m.gdzie == 0) {
         m.gole += losuj() % 2;
-        drukuj("\n%20s vs ", twoja);
+        drukuj(_("\n%20s vs "), twoja);
         drukuj("%s\r\n\n", rywala);
-        drukuj(" obr:%d pom:%d at:%d vs  sila %d\n ", obr, pom, at, s);
+        drukuj(_(" obr:%d pom:%d at:%d vs  sila %d\n "), obr, pom, at, s);
         pokaz_wynik(m.gole, m.gole_rywala);
         m.kibice = DR.kibicow(ST.poziom_ceny);
     } else {
         m.gole_rywala += losuj() % 2;
-        drukuj("\n%20s vs ", rywala);
+        drukuj(_("\n%20s vs "), rywala);
         drukuj("%s\r\n\n", twoja);
-        drukuj("            sila %d  vs  obr:%d pom:%d at:%d\n", s, obr, pom, at);
+        drukuj(_("            sila %d  vs  obr:%d pom:%d at:%d\n"), s, obr, pom, at);
         pokaz_wynik(m.gole_rywala, m.gole);
     }
     klawisz();
@@ -79,7 +80,7 @@ void zaksieguj(const mecz& m) {
 }  // namespace
 
 void nastepnymecz() {
-    klawisze_ekranu pomoc("dowolny klawisz: dalej  PgUp/PgDn: przewin");
+    klawisze_ekranu pomoc(_("dowolny klawisz: dalej  PgUp/PgDn: przewin"));
     cls();
     mecz m;
     m.liga = DR.twojaliga;

@@ -4,6 +4,7 @@
 #include <system_error>
 #include <vector>
 
+#include "jezyk/jezyk.h"
 #include "shell/utrwal.h"
 
 namespace fs = std::filesystem;
@@ -63,12 +64,12 @@ bool dokoncz(const fs::path& katalog, std::span<const std::string> nazwy, std::s
         const fs::path t = tymczasowy(katalog / n);
         if (!fs::exists(t, e)) continue;  // already in place
         fs::rename(t, katalog / n, e);
-        if (e) return blad_zapisu(blad, "nie mozna przeniesc pliku " + t.string());
+        if (e) return blad_zapisu(blad, _("nie mozna przeniesc pliku ") + t.string());
     }
     if (!utrwal(katalog))
-        return blad_zapisu(blad, "nie mozna utrwalic katalogu " + katalog.string());
+        return blad_zapisu(blad, _("nie mozna utrwalic katalogu ") + katalog.string());
     fs::remove(z, e);
-    if (e) return blad_zapisu(blad, "nie mozna usunac pliku " + z.string());
+    if (e) return blad_zapisu(blad, _("nie mozna usunac pliku ") + z.string());
     utrwal(katalog);
     return true;
 }
@@ -76,7 +77,7 @@ bool dokoncz(const fs::path& katalog, std::span<const std::string> nazwy, std::s
 bool zapisz(const fs::path& katalog, std::span<const plik> pliki, std::string* blad) {
     std::error_code e;
     fs::create_directories(katalog, e);
-    if (e) return blad_zapisu(blad, "nie mozna utworzyc katalogu " + katalog.string());
+    if (e) return blad_zapisu(blad, _("nie mozna utworzyc katalogu ") + katalog.string());
     std::vector<std::string> nazwy;
     for (const plik& p : pliki) nazwy.push_back(p.nazwa);
     if (!dokoncz(katalog, nazwy, blad)) return false;
@@ -84,12 +85,12 @@ bool zapisz(const fs::path& katalog, std::span<const plik> pliki, std::string* b
         const fs::path t = tymczasowy(katalog / p.nazwa);
         if (!p.zapisz(t.string().c_str()) || !utrwal(t)) {
             porzuc(katalog, pliki);
-            return blad_zapisu(blad, "nie mozna zapisac pliku " + (katalog / p.nazwa).string());
+            return blad_zapisu(blad, _("nie mozna zapisac pliku ") + (katalog / p.nazwa).string());
         }
     }
     if (!zatwierdz(katalog)) {
         porzuc(katalog, pliki);
-        return blad_zapisu(blad, "nie mozna zatwierdzic zapisu w katalogu " + katalog.string());
+        return blad_zapisu(blad, _("nie mozna zatwierdzic zapisu w katalogu ") + katalog.string());
     }
     return dokoncz(katalog, nazwy, blad);
 }

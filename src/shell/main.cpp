@@ -10,6 +10,7 @@
 
 // Arguments are ignored: the game is configured only by its data files.
 int main() {
+    wybierz_jezyk();
     zasiej(static_cast<std::uint32_t>(std::time(nullptr)));
     std::string blad;
     // The files are checked before the terminal is touched, so a refusal leaves it as it was.

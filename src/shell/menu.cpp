@@ -3,6 +3,7 @@
 #include <array>
 
 #include "club/boisko.h"
+#include "jezyk/jezyk.h"
 #include "league/zespoly.h"
 #include "shell/dzien_meczu.h"
 #include "shell/zapis.h"
@@ -13,9 +14,10 @@
 namespace {
 // The club's name heads the menu in red on green.
 constexpr int kolor_klubu = 66;
-constexpr std::array wpisy{"NASTEPNY MECZ\n\r", "SKLAD\n\r",   "KUPNO\n\r", "SPRZEDARZ\n\r",
-                           "TABELA\n\r",        "STADION\n\r", "BANK\n\r",  "ZAPIS\n\r",
-                           "ODCZYT\n\r",        "INFO\n\n\r"};
+constexpr std::array wpisy{N_("NASTEPNY MECZ\n\r"), N_("SKLAD\n\r"),  N_("KUPNO\n\r"),
+                           N_("SPRZEDARZ\n\r"),     N_("TABELA\n\r"), N_("STADION\n\r"),
+                           N_("BANK\n\r"),          N_("ZAPIS\n\r"),  N_("ODCZYT\n\r"),
+                           N_("INFO\n\n\r")};
 constexpr int ostatni = static_cast<int>(wpisy.size()) - 1;
 constexpr int wiersz_pierwszego = 4;
 constexpr int kolumna_znacznika = 15;
@@ -62,8 +64,8 @@ void rysuj() {
     kolor(kolor_klubu);
     drukuj("%s\n\r", DR.nazwa[DR.twojaliga][DR.twojadruzyna]);
     kolor(kolor_tekstu);
-    drukuj("SEZON: %d/%d KOLEJKA LIGOWA: %d\n\n\r", DR.sezon, DR.sezon + 1, DR.nr_kolejki + 1);
-    for (const char* wpis : wpisy) drukuj("%s", wpis);
+    drukuj(_("SEZON: %d/%d KOLEJKA LIGOWA: %d\n\n\r"), DR.sezon, DR.sezon + 1, DR.nr_kolejki + 1);
+    for (const char* wpis : wpisy) drukuj("%s", _(wpis));
     DR.pokaznastepnymecz();
     gotoxy(kolumna_znacznika, kursor + wiersz_pierwszego);
     drukuj("<--");
@@ -75,7 +77,7 @@ void menu_od_poczatku() {
 }
 
 void menu_raz() {
-    klawisze_ekranu pomoc("gora/dol: wybor  spacja lub lewo: wejdz  {wyjscie}");
+    klawisze_ekranu pomoc(_("gora/dol: wybor  spacja lub lewo: wejdz  {wyjscie}"));
     rysuj();
     switch (klawisz()) {
         case klawisze::gora:

@@ -1,6 +1,7 @@
 #include "shell/puchar.h"
 
 #include "club/boisko.h"
+#include "jezyk/jezyk.h"
 #include "league/zespoly.h"
 #include "terminal/konsola.h"
 #include "wspolne/los.h"
@@ -13,7 +14,7 @@ constexpr int premia_za_puchar = 5000000;
 int rzuty_karne() {
     int rezultat = rezultat::remis;
     while (rezultat == rezultat::remis) {
-        linia("\n\r Rzuty karne!");
+        linia(_("\n\r Rzuty karne!"));
         const int rywala = losuj() % 6;
         const int twoje = losuj() % 6;
         klawisz();
@@ -37,7 +38,7 @@ void koniec_dwumeczu() {
 // Moves the cup on after the leg; returns the television money, doubled after a won leg.
 int awans(int rezultat, int telewizja) {
     if (rezultat != rezultat::wygrana) {
-        if (rezultat == rezultat::porazka) drukuj("\n\r porazka!");
+        if (rezultat == rezultat::porazka) drukuj(_("\n\r porazka!"));
         if (DR.puchar % 2 == 1) {
             ++DR.puchar;
         } else {
@@ -46,11 +47,11 @@ int awans(int rezultat, int telewizja) {
         }
         return telewizja;
     }
-    linia("\n Hurra! zwyciestwo! ");
+    linia(_("\n Hurra! zwyciestwo! "));
     const int podwojna = DR.puchar * DR.puchar * 4000;
     if (DR.puchar == zespoly::final_rewanz) {
-        drukuj("\n\r Brawo! zdobyles Puchar Polski!");
-        drukuj("\n\r gratyfikacja od PZPN za Puchar: 5000000!");
+        drukuj(_("\n\r Brawo! zdobyles Puchar Polski!"));
+        drukuj(_("\n\r gratyfikacja od PZPN za Puchar: 5000000!"));
         dodaj(ST.kasa, premia_za_puchar);
         DR.puchar = 0;
         klawisz();
@@ -66,9 +67,9 @@ int awans(int rezultat, int telewizja) {
 }  // namespace
 
 void naglowek_pucharu() {
-    linia(" Mecz w pucharze polski ");
+    linia(_(" Mecz w pucharze polski "));
     if (DR.puchar % 2 == 0) {
-        drukuj(" W pierwszym meczu Twoja druzyna zdobyla %d bramek i stracila %d bramek.\n\n",
+        drukuj(_(" W pierwszym meczu Twoja druzyna zdobyla %d bramek i stracila %d bramek.\n\n"),
                DR.dwumecz_zdobyte, DR.dwumecz_stracone);
     }
 }
@@ -80,7 +81,7 @@ void po_meczu_pucharowym(int gole, int gole_rywala, int walkower, int* rezultat,
     dodaj(DR.dwumecz_stracone, gole_rywala);
     *rezultat = rezultat_meczu(DR.dwumecz_zdobyte, DR.dwumecz_stracone);
     if (DR.puchar % 2 == 0) {
-        linia("\nWYNIK DWUMECZU:");
+        linia(_("\nWYNIK DWUMECZU:"));
         drukuj("\n           (%d)       :", DR.dwumecz_zdobyte);
         drukuj("      (%d)", DR.dwumecz_stracone);
         if (*rezultat == rezultat::remis) *rezultat = rzuty_karne();
@@ -88,7 +89,7 @@ void po_meczu_pucharowym(int gole, int gole_rywala, int walkower, int* rezultat,
     *kibice = kibice_pucharu(gdzie);
     const int pieniadze = awans(*rezultat, telewizja);
     if (walkower != 1) {
-        drukuj("\n\r wplywy z przekazu telewizyjnego : %d ", pieniadze);
+        drukuj(_("\n\r wplywy z przekazu telewizyjnego : %d "), pieniadze);
         dodaj(ST.kasa, pieniadze);
     }
     klawisz();

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "club/boisko.h"
+#include "jezyk/jezyk.h"
 #include "league/zespoly.h"
 #include "squad/gracze.h"
 
@@ -12,7 +13,7 @@ namespace {
 bool odmowa(std::string* blad, const std::string& sciezka, const std::string& powod,
             const std::string& wskazowka) {
     if (blad == nullptr) return false;
-    *blad = "nie mozna wczytac gry: " + powod;
+    *blad = _("nie mozna wczytac gry: ") + powod;
     std::error_code e;
     if (!wskazowka.empty() && !std::filesystem::exists(sciezka, e)) *blad += "\n" + wskazowka;
     return false;

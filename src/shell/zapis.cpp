@@ -4,6 +4,7 @@
 #include <string>
 
 #include "club/boisko.h"
+#include "jezyk/jezyk.h"
 #include "league/zespoly.h"
 #include "shell/komplet.h"
 #include "shell/pliki_zapisu.h"
@@ -19,7 +20,7 @@ std::string w_zapisie(const char* plik) {
 }
 
 bool zapytaj(const char* pytanie) {
-    klawisze_ekranu pomoc("t: tak  kazdy inny klawisz: nie");
+    klawisze_ekranu pomoc(_("t: tak  kazdy inny klawisz: nie"));
     cls();
     drukuj("%s", pytanie);
     return klawisz() == klawisze::tak;
@@ -46,8 +47,8 @@ std::string zawiniety(const std::string& tekst) {
 }
 
 void zglos(const char* co, const std::string& powod) {
-    klawisze_ekranu pomoc("dowolny klawisz: powrot do menu");
-    drukuj("%s\n\r%s\n\r", co, zawiniety("Powod: " + powod).c_str());
+    klawisze_ekranu pomoc(_("dowolny klawisz: powrot do menu"));
+    drukuj("%s\n\r%s\n\r", co, zawiniety(_("Powod: ") + powod).c_str());
     klawisz();
 }
 
@@ -70,7 +71,7 @@ bool wczytaj_zapis(std::string* blad) {
 }  // namespace
 
 void zapis() {
-    if (!zapytaj("Zapisac gre? (t/n) \n\r")) return;
+    if (!zapytaj(_("Zapisac gre? (t/n) \n\r"))) return;
     const komplet::plik pliki[] = {
         {nazwy[0], [](const char* s) { return DR.save(s); }},
         {nazwy[1], [](const char* s) { return GR.save(s); }},
@@ -78,14 +79,14 @@ void zapis() {
     };
     std::string blad;
     if (!komplet::zapisz(katalog_zapisu, pliki, &blad)) {
-        zglos("Gra NIE zostala zapisana!", blad);
+        zglos(_("Gra NIE zostala zapisana!"), blad);
         return;
     }
-    drukuj("Zapisalem !");
+    drukuj(_("Zapisalem !"));
 }
 
 void odczyt() {
-    if (!zapytaj("Zaladowac gre? (t/n) \n\r")) return;
+    if (!zapytaj(_("Zaladowac gre? (t/n) \n\r"))) return;
     std::string blad;
-    if (!wczytaj_zapis(&blad)) zglos("Nie wczytano gry, gra toczy sie dalej bez zmian.", blad);
+    if (!wczytaj_zapis(&blad)) zglos(_("Nie wczytano gry, gra toczy sie dalej bez zmian."), blad);
 }

@@ -4,6 +4,7 @@
 #include <iterator>
 #include <string>
 
+#include "jezyk/jezyk.h"
 #include "squad/gracze.h"
 #include "wspolne/czytnik.h"
 
@@ -25,8 +26,8 @@ bool zawodnik(czytnik& c, gracze& g, int i) {
         if (!c.liczba(*pole)) return false;
     }
     if (g.pozycja[i] < gracze::bramkarz || g.pozycja[i] > gracze::napastnik) {
-        c.zly_zakres("pozycja zawodnika " + std::string(g.imie[i]) + " to " +
-                     std::to_string(g.pozycja[i]) + ", a musi byc od 0 do 3");
+        c.zly_zakres(_("pozycja zawodnika ") + std::string(g.imie[i]) + _(" to ") +
+                     std::to_string(g.pozycja[i]) + _(", a musi byc od 0 do 3"));
         return false;
     }
     return true;
@@ -47,7 +48,7 @@ bool gracze::load(const char* sciezka, std::string* blad) {
     std::fill(std::begin(nowe.wiek), std::end(nowe.wiek), 0);
     for (int i = 0; !c.na_koncu(); ++i) {
         if (i == miejsc) {
-            c.zly_plik("w kadrze jest wiecej niz " + std::to_string(miejsc) + " zawodnikow");
+            c.zly_plik(_("w kadrze jest wiecej niz ") + std::to_string(miejsc) + _(" zawodnikow"));
             return zglos(c, blad);
         }
         if (!zawodnik(c, nowe, i)) return zglos(c, blad);
@@ -74,7 +75,7 @@ bool gracze::loadrynek(const char* sciezka, std::string* blad) {
     char nowe[nazw_rynku][15]{};
     for (int k = 0; k < nazw_rynku; ++k) {
         if (c.otwarty() && c.na_koncu()) {
-            c.zly_plik("za malo nazwisk na rynku: jest " + std::to_string(k) + ", potrzeba " +
+            c.zly_plik(_("za malo nazwisk na rynku: jest ") + std::to_string(k) + _(", potrzeba ") +
                        std::to_string(nazw_rynku));
             return zglos(c, blad);
         }

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <string>
 
+#include "jezyk/jezyk.h"
 #include "squad/gracze.h"
 #include "terminal/klawisze.h"
 #include "terminal/konsola.h"
@@ -11,21 +12,21 @@ namespace {
 int znacznik = 0;
 
 const char* nastroj(int morale) {
-    if (morale <= 9) return "w stanie paniki!";
-    if (morale <= 19) return "zalamana!";
-    if (morale <= 29) return "slabej formie psychicznej";
-    if (morale <= 44) return "zdenerwowana";
-    if (morale <= 59) return "dobrej mysli";
-    if (morale <= 74) return "zadowolona";
-    if (morale <= 89) return "w bojowym nastroju";
-    return "w euforji!";
+    if (morale <= 9) return _("w stanie paniki!");
+    if (morale <= 19) return _("zalamana!");
+    if (morale <= 29) return _("slabej formie psychicznej");
+    if (morale <= 44) return _("zdenerwowana");
+    if (morale <= 59) return _("dobrej mysli");
+    if (morale <= 74) return _("zadowolona");
+    if (morale <= 89) return _("w bojowym nastroju");
+    return _("w euforji!");
 }
 
 // Draws the list grouped by position and returns how many rows it has; wiersze[r] is the
 // slot shown on row r.
 int rysuj(const gracze& g, int (&wiersze)[gracze::miejsc]) {
     cls();
-    linia("          imie       umie  sily  lat  meczy  bramki  cena:");
+    linia(_("          imie       umie  sily  lat  meczy  bramki  cena:"));
     int n = 0;
     unsigned wartosc = 0;
     for (int p = 0; p < gracze::pozycji; ++p) {
@@ -35,14 +36,14 @@ int rysuj(const gracze& g, int (&wiersze)[gracze::miejsc]) {
             unsigned c = static_cast<unsigned>(cena(g.umiejetnosci[i], g.wiek[i]));
             drukuj("%2d.%15s   %3d    %2d   %2d   %3d    %3d   %8u", n + 1, g.imie[i],
                    g.umiejetnosci[i], g.sily[i], g.wiek[i], g.meczy[i], g.bramki[i], c);
-            if (g.gra[i] == 1) drukuj("  gra");
+            if (g.gra[i] == 1) drukuj(_("  gra"));
             drukuj("\n\r");
             wiersze[n++] = i;
             wartosc += c;
         }
     }
-    drukuj("Wartosc druzyny %u \n", wartosc);
-    drukuj("Twoja druzyna jest ");
+    drukuj(_("Wartosc druzyny %u \n"), wartosc);
+    drukuj(_("Twoja druzyna jest "));
     linia(nastroj(g.morale));
     return n;
 }
@@ -50,11 +51,11 @@ int rysuj(const gracze& g, int (&wiersze)[gracze::miejsc]) {
 }  // namespace
 
 std::string gracze::legenda_pozycji() {
-    constexpr const char* skroty[pozycji] = {"BR", "OBR", "POM", "NAP"};
+    constexpr const char* skroty[pozycji] = {N_("BR"), N_("OBR"), N_("POM"), N_("NAP")};
     std::string legenda;
     for (int p = 0; p < pozycji; ++p) {
         if (p > 0) legenda += ' ';
-        legenda += "{" + std::to_string(kolor_pozycji(p)) + "}" + skroty[p];
+        legenda += "{" + std::to_string(kolor_pozycji(p)) + "}" + _(skroty[p]);
     }
     return legenda;
 }
@@ -85,7 +86,8 @@ char gracze::pokazsklad(int* wybrany) {
 
 void gracze::sklad() {
     klawisze_ekranu pomoc(
-        ("gora/dol: wybor  lewo/prawo: gra/nie gra  spacja: wyjdz  " + legenda_pozycji()).c_str());
+        (_("gora/dol: wybor  lewo/prawo: gra/nie gra  spacja: wyjdz  ") + legenda_pozycji())
+            .c_str());
     for (;;) {
         int w = 0;
         char k = pokazsklad(&w);

@@ -1,3 +1,4 @@
+#include "jezyk/jezyk.h"
 #include "squad/gracze.h"
 #include "terminal/konsola.h"
 #include "wspolne/los.h"
@@ -20,7 +21,7 @@ bool ktos_strzela(const gracze& g) {
 }  // namespace
 
 void gracze::ktostrzelil(int gole) {
-    if (gole > 0) linia("\n Bramki zdobyli :");
+    if (gole > 0) linia(_("\n Bramki zdobyli :"));
     // Goals nobody on the pitch could have scored stay uncredited.
     while (gole > 0 && ktos_strzela(*this)) {
         for (int i = 0; i < miejsc && gole > 0; ++i) {

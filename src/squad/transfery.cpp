@@ -2,6 +2,7 @@
 #include <cstring>
 
 #include "club/lowca.h"
+#include "jezyk/jezyk.h"
 #include "squad/gracze.h"
 #include "squad/iloczyn.h"
 #include "terminal/klawisze.h"
@@ -11,8 +12,8 @@
 
 namespace {
 
-const char* const slowa_pozycji[] = {"  bramkarz\n\r", "  obronca\n\r", "  pomocnik\n\r",
-                                     "  napastnik\n\r"};
+const char* const slowa_pozycji[] = {N_("  bramkarz\n\r"), N_("  obronca\n\r"),
+                                     N_("  pomocnik\n\r"), N_("  napastnik\n\r")};
 
 bool te_same(const char* a, const char* b) {
     for (; *a != '\0' && *b != '\0'; ++a, ++b) {
@@ -57,22 +58,22 @@ oferta losuj_oferte(const gracze& g, int liga) {
     float cena_gracza = static_cast<float>(cena(o.umiejetnosci, o.wiek));
     o.cena = obetnij(cena_gracza * (losuj() % 25 + 9.0) / 10.0);
     linia(" ---");
-    drukuj(" Imie : %s\n", g.rynek[o.nazwa]);
+    drukuj(_(" Imie : %s\n"), g.rynek[o.nazwa]);
     kolor(gracze::kolor_pozycji(o.pozycja));
-    drukuj("%s", slowa_pozycji[o.pozycja]);
+    drukuj("%s", _(slowa_pozycji[o.pozycja]));
     kolor(kolor_tekstu);
-    drukuj(" Umiejetnosci : %d\n", o.umiejetnosci);
-    drukuj(" Wiek : %d lat ", o.wiek);
+    drukuj(_(" Umiejetnosci : %d\n"), o.umiejetnosci);
+    drukuj(_(" Wiek : %d lat "), o.wiek);
     o.bramkostrzelnosc = losuj() % 13 + 1;
     if (o.pozycja < gracze::napastnik && o.wiek >= 25) {
         int lata = o.wiek - 24;
         o.meczy = lata * 10 + losuj() % (lata * 30) + 50;
-        drukuj(" rozegral %d meczy", o.meczy);
+        drukuj(_(" rozegral %d meczy"), o.meczy);
     }
     if (o.pozycja >= gracze::pomocnik && o.wiek >= 26 && o.bramkostrzelnosc >= 7) {
-        drukuj(" i jest bramkostrzelny !");
+        drukuj(_(" i jest bramkostrzelny !"));
     }
-    drukuj("\n Cena : %u\n", static_cast<unsigned>(o.cena));
+    drukuj(_("\n Cena : %u\n"), static_cast<unsigned>(o.cena));
     return o;
 }
 
@@ -81,7 +82,7 @@ bool kupuje(int n) {
     bool kupuj = false;
     for (;;) {
         gotoxy(1, 10 * (n + 1));
-        linia(kupuj ? " kupujesz (gora/dol)" : " nastepny (gora/dol) ");
+        linia(kupuj ? _(" kupujesz (gora/dol)") : _(" nastepny (gora/dol) "));
         int k = klawisz();
         if (k == klawisze::gora) kupuj = false;
         if (k == klawisze::dol) kupuj = true;
@@ -106,21 +107,22 @@ void przyjmij(gracze& g, const oferta& o) {
 }  // namespace
 
 void gracze::kupno(int* kasa, int liga, bool zakaz_transferow) {
-    klawisze_ekranu pomoc("dol: kupujesz  gora: nastepny  spacja: zatwierdz  PgUp/PgDn: przewin");
+    klawisze_ekranu pomoc(
+        _("dol: kupujesz  gora: nastepny  spacja: zatwierdz  PgUp/PgDn: przewin"));
     cls();
-    linia("                 K U P N O  ");
+    linia(_("                 K U P N O  "));
     if (zakaz_transferow) {
-        drukuj("PZPN zakazuje transferow dopoki nie splacisz dlogu!");
+        drukuj(_("PZPN zakazuje transferow dopoki nie splacisz dlogu!"));
         klawisz();
         return;
     }
     if (propozycje_lowcy() < oferty) {
-        linia("brak zawodnikow na rynku!");
+        linia(_("brak zawodnikow na rynku!"));
         klawisz();
         return;
     }
     if (ilegraczy() >= 20) {
-        linia("Wyluzuj czlowieku, nie ma miejsca w szatni!");
+        linia(_("Wyluzuj czlowieku, nie ma miejsca w szatni!"));
         klawisz();
         return;
     }
@@ -128,26 +130,26 @@ void gracze::kupno(int* kasa, int liga, bool zakaz_transferow) {
         // Without a single name free to offer (a pool of repeated or missing names) the market
         // has nobody to show.
         if (!jest_wolna_nazwa(*this)) {
-            linia("brak zawodnikow na rynku!");
+            linia(_("brak zawodnikow na rynku!"));
             klawisz();
             return;
         }
         int u = oferty++;
         if (propozycje_lowcy() < u) return;
-        drukuj(" KASA:%d\n", *kasa);
+        drukuj(_(" KASA:%d\n"), *kasa);
         oferta o = losuj_oferte(*this, liga);
         if (kupuje(n)) {
             if (o.cena > *kasa) {
-                linia("Nie stac cie biedaku!\n");
+                linia(_("Nie stac cie biedaku!\n"));
             } else {
-                linia(" Transfer udany! Trzeba to oblac!\n");
+                linia(_(" Transfer udany! Trzeba to oblac!\n"));
                 dodaj(*kasa, -static_cast<long long>(o.cena));
                 przyjmij(*this, o);
             }
             klawisz();
         }
         if (ilegraczy() >= 20) {
-            linia("Juz nie ma miejsca w szatni!");
+            linia(_("Juz nie ma miejsca w szatni!"));
             klawisz();
             return;
         }
@@ -156,8 +158,9 @@ void gracze::kupno(int* kasa, int liga, bool zakaz_transferow) {
 
 void gracze::sprzedarz(int* kasa) {
     klawisze_ekranu pomoc(
-        ("ENTER SPRZEDAJE OD RAZU!  gora/dol: wybor  spacja: wyjdz  " + legenda_pozycji()).c_str());
-    drukuj("Aby sprzedac wcisnij (enter) /n");
+        (_("ENTER SPRZEDAJE OD RAZU!  gora/dol: wybor  spacja: wyjdz  ") + legenda_pozycji())
+            .c_str());
+    drukuj(_("Aby sprzedac wcisnij (enter) /n"));
     for (;;) {
         int w = 0;
         char k = pokazsklad(&w);
@@ -165,7 +168,7 @@ void gracze::sprzedarz(int* kasa) {
         if (k == klawisze::enter) {
             dodaj(*kasa, cena(umiejetnosci[w], wiek[w]));
             wiek[w] = 0;
-            drukuj("%s sprzedany!", imie[w]);
+            drukuj(_("%s sprzedany!"), imie[w]);
             czekaj(500);
         }
         if (k == klawisze::spacja) return;

@@ -4,6 +4,11 @@
 // The game in a real window: the entry point every terminal backend (curses, the Windows
 // console, the browser) implements and the game binary calls.
 
+// Sets the player's language (jezyk/jezyk.h) the way this platform's player chooses it: the
+// environment's variables, on Windows then the user's interface language, in the browser the
+// page's switch. Called first, so every message, a refusal too, is in that language.
+void wybierz_jezyk();
+
 // Whether the game can run here: standard input and output must be the terminal (for curses,
 // of a type in TERM that can place the cursor). When not, a one-line Polish reason in *blad.
 bool sprawdz_terminal(std::string* blad);

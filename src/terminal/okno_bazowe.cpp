@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "jezyk/jezyk.h"
+
 okno_bazowe::okno_bazowe() : poprzedni_(ustaw_terminal(this)) {}
 
 okno_bazowe::~okno_bazowe() {
@@ -33,6 +35,6 @@ void na_stderr(const std::string& tekst) {
 
 int status_po_bledzie(const std::string& blad) {
     if (blad.empty()) return 0;
-    na_stderr("blad: " + blad);
+    na_stderr(_("blad: ") + blad);
     return 1;
 }

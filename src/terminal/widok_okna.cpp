@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstdio>
 
+#include "jezyk/jezyk.h"
 #include "terminal/widok.h"
 
 namespace {
@@ -43,7 +44,7 @@ std::vector<ekran::komorka> komorki_linii(std::string_view tekst, std::uint8_t a
 std::string nota_przewiniecia(int od, int do_, int wszystkich) {
     char tekst[ekran::szerokosc + 1];
     std::snprintf(tekst, sizeof tekst,
-                  "PRZEWINIETE: wiersze %d-%d z %d. PgUp/PgDn przewija, inny klawisz wraca", od,
+                  _("PRZEWINIETE: wiersze %d-%d z %d. PgUp/PgDn przewija, inny klawisz wraca"), od,
                   do_, wszystkich);
     return tekst;
 }
@@ -145,6 +146,6 @@ std::vector<ekran::komorka> widok_okna::linia_wlasna(const ekran& e) const {
     std::string tekst = e.podpowiedz();
     static constexpr std::string_view wyjscie = "{wyjscie}";
     if (auto i = tekst.find(wyjscie); i != std::string::npos)
-        tekst.replace(i, wyjscie.size(), wyjscie_);
+        tekst.replace(i, wyjscie.size(), _(wyjscie_.c_str()));
     return komorki_linii(tekst, atrybut_pomocy);
 }

@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "jezyk/jezyk.h"
 #include "terminal/ekran.h"
 #include "terminal/klawiatura.h"
 
@@ -28,7 +29,8 @@ class widok_okna {
     static constexpr std::uint8_t atrybut_przewiniecia = 0x70;
 
     void ustaw_wysokosc(int wierszy) { wierszy_ = wierszy; }
-    // How the player ends the game on this platform; a help text names it as {wyjscie}.
+    // How the player ends the game on this platform, in Polish (translated where shown); a help
+    // text names it as {wyjscie}.
     void ustaw_wyjscie(std::string tekst) { wyjscie_ = std::move(tekst); }
     bool z_pomoca() const { return wierszy_ >= wierszy_z_pomoca; }
     // Rows the game has when the view follows its cursor.
@@ -59,7 +61,7 @@ class widok_okna {
     void przesun(int o_ile, const ekran& e);
 
     int wierszy_ = 24;
-    std::string wyjscie_ = "Ctrl-C: koniec gry bez zapisu";
+    std::string wyjscie_ = N_("Ctrl-C: koniec gry bez zapisu");
     std::optional<int> gora_;
 };
 

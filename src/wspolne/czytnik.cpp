@@ -5,16 +5,18 @@
 #include <charconv>
 #include <cstdint>
 
+#include "jezyk/jezyk.h"
+
 czytnik::czytnik(const char* sciezka)
     : sciezka_(sciezka), plik_(sciezka, std::ios::binary), otwarty_(plik_.is_open()) {
     if (!otwarty_) {
-        blad_ = "nie mozna otworzyc pliku " + sciezka_ + " (brak pliku lub brak dostepu)";
+        blad_ = _("nie mozna otworzyc pliku ") + sciezka_ + _(" (brak pliku lub brak dostepu)");
     }
 }
 
 void czytnik::zglos(const std::string& tekst) {
     if (!blad_.empty()) return;
-    blad_ = "plik " + sciezka_ + ", wiersz " + std::to_string(wiersz_);
+    blad_ = _("plik ") + sciezka_ + _(", wiersz ") + std::to_string(wiersz_);
     if (!pole_.empty()) blad_ += ", " + pole_;
     blad_ += ": " + tekst;
 }
@@ -24,7 +26,7 @@ void czytnik::zly_zakres(const std::string& co) {
 }
 
 void czytnik::zly_plik(const std::string& co) {
-    if (blad_.empty()) blad_ = "plik " + sciezka_ + ": " + co;
+    if (blad_.empty()) blad_ = _("plik ") + sciezka_ + ": " + co;
 }
 
 bool czytnik::slowo(std::string& s) {
@@ -40,7 +42,7 @@ bool czytnik::slowo(std::string& s) {
     }
     if (z == '\n') plik_.unget();
     if (s.empty()) {
-        zglos("plik konczy sie za wczesnie");
+        zglos(_("plik konczy sie za wczesnie"));
         return false;
     }
     return true;
@@ -60,7 +62,7 @@ bool czytnik::liczba(int& wartosc) {
     std::int32_t w = 0;
     auto [koniec, blad] = std::from_chars(bez_plusa(s), s.data() + s.size(), w);
     if (blad != std::errc{} || koniec != s.data() + s.size()) {
-        zglos("\"" + s + "\" nie jest liczba");
+        zglos("\"" + s + _("\" nie jest liczba"));
         return false;
     }
     wartosc = w;
@@ -75,7 +77,7 @@ bool czytnik::liczba_bez_znaku(int& wartosc) {
     std::uint32_t w = 0;
     auto [koniec, blad] = std::from_chars(poczatek, s.data() + s.size(), w);
     if (blad != std::errc{} || koniec != s.data() + s.size()) {
-        zglos("\"" + s + "\" nie jest liczba");
+        zglos("\"" + s + _("\" nie jest liczba"));
         return false;
     }
     wartosc = static_cast<std::int32_t>(ujemna ? 0u - w : w);
@@ -88,12 +90,12 @@ bool czytnik::nazwa(char* cel, std::size_t rozmiar) {
     // A NUL or control byte would cut the name short or garble the screen.
     if (std::any_of(s.begin(), s.end(),
                     [](char z) { return std::iscntrl(static_cast<unsigned char>(z)); })) {
-        zglos("nazwa zawiera niedozwolony znak sterujacy");
+        zglos(_("nazwa zawiera niedozwolony znak sterujacy"));
         return false;
     }
     if (s.size() + 1 > rozmiar) {
-        zglos("nazwa \"" + s + "\" jest za dluga (najwyzej " + std::to_string(rozmiar - 1) +
-              " znakow)");
+        zglos(_("nazwa \"") + s + _("\" jest za dluga (najwyzej ") + std::to_string(rozmiar - 1) +
+              _(" znakow)"));
         return false;
     }
     s.copy(cel, s.size());

@@ -12,6 +12,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "jezyk/jezyk.h"
 #include "terminal/curses/sygnaly.h"
 #include "terminal/widok.h"
 
@@ -69,7 +70,7 @@ okno_curses::okno_curses() {
     utf8_ = std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0;
     zapamietaj_terminal();
     if (newterm(nullptr, stdout, stdin) == nullptr)
-        throw std::runtime_error("nie mozna przygotowac okna terminala");
+        throw std::runtime_error(_("nie mozna przygotowac okna terminala"));
     curses_dziala = true;
     cbreak();
     noecho();
@@ -123,7 +124,7 @@ nacisniecie okno_curses::nastepne() {
         if (wynik == OK) return {nacisniecie::znak, static_cast<char32_t>(kod)};
         // Any other signal only interrupts the wait; a read that fails otherwise means the
         // terminal is gone, and waiting on it would spin for ever.
-        if (errno != EINTR) throw std::runtime_error("terminal przestal przekazywac klawisze");
+        if (errno != EINTR) throw std::runtime_error(_("terminal przestal przekazywac klawisze"));
     }
 }
 

@@ -7,6 +7,7 @@
 #include <exception>
 #include <string>
 
+#include "jezyk/jezyk.h"
 #include "terminal/curses/okno_curses.h"
 #include "terminal/curses/sygnaly.h"
 #include "terminal/okno.h"
@@ -20,36 +21,43 @@ struct koniec_okna {
 
 [[noreturn]] void po_bledzie_krytycznym() {
     zakoncz_okno();
-    na_stderr("blad krytyczny, gra przerwana");
+    na_stderr(_("blad krytyczny, gra przerwana"));
     std::abort();
 }
 }  // namespace
 
+void wybierz_jezyk() {
+    jezyk j = jezyk::polski;
+    jezyk_z_otoczenia(&j);
+    ustaw_jezyk(j);
+}
+
 bool sprawdz_terminal(std::string* blad) {
     if (!isatty(STDIN_FILENO) || !isatty(STDOUT_FILENO)) {
-        *blad = "gra potrzebuje terminala: uruchom ja w oknie terminala, bez przekierowan";
+        *blad = _("gra potrzebuje terminala: uruchom ja w oknie terminala, bez przekierowan");
         return false;
     }
     const char* typ = std::getenv("TERM");
     if (typ == nullptr || *typ == '\0') {
-        *blad = "zmienna TERM nie jest ustawiona, nie wiem jaki to terminal";
+        *blad = _("zmienna TERM nie jest ustawiona, nie wiem jaki to terminal");
         return false;
     }
     int powod = 0;
     if (setupterm(typ, STDOUT_FILENO, &powod) != OK) {
-        *blad = std::string("nieznany typ terminala TERM=") + typ;
+        *blad = std::string(_("nieznany typ terminala TERM=")) + typ;
         return false;
     }
     const char* kursor = tigetstr("cup");
     bool umie = kursor != nullptr && kursor != reinterpret_cast<const char*>(-1);
     del_curterm(cur_term);
-    if (!umie) *blad = std::string("terminal TERM=") + typ + " nie umie ustawiac kursora";
+    if (!umie) *blad = std::string(_("terminal TERM=")) + typ + _(" nie umie ustawiac kursora");
     return umie;
 }
 
 std::string wskazowka_plikow() {
-    return "Gra czyta swoje piec plikow z biezacego katalogu: uruchom ja przez make play albo w "
-           "katalogu data/.";
+    return _(
+        "Gra czyta swoje piec plikow z biezacego katalogu: uruchom ja przez make play albo w "
+        "katalogu data/.");
 }
 
 int odmowa_startu(const std::string& powod) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <system_error>
 
+#include "jezyk/jezyk.h"
 #include "shell/pliki_zapisu.h"
 #include "terminal/ekran.h"
 #include "terminal/web/klatka.h"
@@ -16,9 +17,9 @@ namespace {
 void przyjmij_wgrany() {
     std::string blad;
     if (wgraj_zapis(strona::katalog_wgrania, katalog_zapisu, &blad))
-        strona::komunikat("Wgrano zapis. Wybierz ODCZYT w menu, aby go wczytac.");
+        strona::komunikat(_("Wgrano zapis. Wybierz ODCZYT w menu, aby go wczytac."));
     else
-        strona::komunikat("Nie wgrano zapisu: " + blad);
+        strona::komunikat(_("Nie wgrano zapisu: ") + blad);
     std::error_code e;
     std::filesystem::remove_all(strona::katalog_wgrania, e);
 }
@@ -27,7 +28,7 @@ void przyjmij_wgrany() {
 okno_web::okno_web() {
     widok_.ustaw_wysokosc(wierszy_okna);
     // A page has no Ctrl-C to end the game: closing its tab is the way out.
-    widok_.ustaw_wyjscie("zamkniecie karty: koniec gry bez zapisu");
+    widok_.ustaw_wyjscie(N_("zamkniecie karty: koniec gry bez zapisu"));
 }
 
 std::optional<okno_bazowe::odczyt> okno_web::czytaj(const ekran& e) {

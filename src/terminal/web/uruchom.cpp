@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <string>
 
+#include "jezyk/jezyk.h"
 #include "terminal/okno.h"
 #include "terminal/okno_bazowe.h"
 #include "terminal/web/most.h"
@@ -13,7 +14,7 @@ bool sprawdz_terminal(std::string*) {
 
 // The five files are embedded in the module: only a broken download can lose one.
 std::string wskazowka_plikow() {
-    return "Pliki gry sa czescia strony: zaladuj ja ponownie.";
+    return _("Pliki gry sa czescia strony: zaladuj ja ponownie.");
 }
 
 // The browser's console is no place for the player: the reason goes under the game's screen,
@@ -22,7 +23,7 @@ int odmowa_startu(const std::string& powod) {
     na_stderr(powod);
     std::string wiersz = powod;
     std::replace(wiersz.begin(), wiersz.end(), '\n', ' ');
-    strona::komunikat("bramkowiec: " + wiersz);
+    strona::komunikat(_("bramkowiec: ") + wiersz);
     return 1;
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "club/boisko.h"
+#include "jezyk/jezyk.h"
 #include "league/zespoly.h"
 #include "shell/komplet.h"
 #include "shell/pliki_zapisu.h"
@@ -23,14 +24,14 @@ bool wczytuje_sie(const fs::path& skad, std::string* blad) {
     for (const char* nazwa : pliki_zapisu) {
         std::error_code e;
         if (!fs::is_regular_file(skad / nazwa, e))
-            return odmowa(blad, std::string("brak pliku ") + nazwa);
+            return odmowa(blad, std::string(_("brak pliku ")) + nazwa);
     }
     std::string powod;
     // The loaders do not always name their file; the player is told which one it was.
     const auto odrzuc = [&](const char* nazwa) {
         if (powod.find(nazwa) != std::string::npos) return odmowa(blad, powod);
-        return odmowa(blad,
-                      std::string("plik ") + nazwa + ": " + (powod.empty() ? "uszkodzony" : powod));
+        return odmowa(blad, std::string(_("plik ")) + nazwa + ": " +
+                                (powod.empty() ? _("uszkodzony") : powod));
     };
     const auto dr = std::make_unique<zespoly>(DR);
     const auto gr = std::make_unique<gracze>(GR);

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "jezyk/jezyk.h"
 #include "terminal/okno.h"
 #include "terminal/okno_bazowe.h"
 
@@ -23,15 +24,16 @@ void czekaj_na_klawisz(HANDLE wejscie) {
 }
 
 std::string wskazowka_plikow() {
-    return "Gra czyta swoje piec plikow z folderu, w ktorym ja uruchomiono: uruchom "
-           "bramkowiec.exe w folderze rozpakowanego archiwum.";
+    return _(
+        "Gra czyta swoje piec plikow z folderu, w ktorym ja uruchomiono: uruchom "
+        "bramkowiec.exe w folderze rozpakowanego archiwum.");
 }
 
 // Started from cmd the text stays in its window; alone, the window would vanish with it unread.
 int odmowa_startu(const std::string& powod) {
     na_stderr(powod);
     if (sam_w_konsoli()) {
-        std::fputs("Nacisnij dowolny klawisz, aby zamknac okno.\n", stderr);
+        std::fputs(_("Nacisnij dowolny klawisz, aby zamknac okno.\n"), stderr);
         czekaj_na_klawisz(GetStdHandle(STD_INPUT_HANDLE));
     }
     return 1;

@@ -4,6 +4,7 @@
 #include <atomic>
 #include <stdexcept>
 
+#include "jezyk/jezyk.h"
 #include "terminal/widok.h"
 #include "terminal/windows/klawisze.h"
 #include "terminal/windows/obraz.h"
@@ -22,7 +23,7 @@ std::atomic<bool> przejeta{false};
 SMALL_RECT widoczne(HANDLE bufor) {
     CONSOLE_SCREEN_BUFFER_INFO info{};
     if (!GetConsoleScreenBufferInfo(bufor, &info))
-        throw std::runtime_error("konsola nie podaje rozmiaru okna");
+        throw std::runtime_error(_("konsola nie podaje rozmiaru okna"));
     return info.srWindow;
 }
 
@@ -39,11 +40,11 @@ okno_windows::okno_windows() : wejscie_(GetStdHandle(STD_INPUT_HANDLE)) {
     zastany.wejscie = wejscie_;
     zastany.wyjscie = GetStdHandle(STD_OUTPUT_HANDLE);
     if (!GetConsoleMode(wejscie_, &zastany.tryb_wejscia))
-        throw std::runtime_error("nie mozna odczytac trybu konsoli");
+        throw std::runtime_error(_("nie mozna odczytac trybu konsoli"));
     bufor_ = CreateConsoleScreenBuffer(GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                                        CONSOLE_TEXTMODE_BUFFER, nullptr);
     if (bufor_ == INVALID_HANDLE_VALUE)
-        throw std::runtime_error("nie mozna przygotowac ekranu konsoli");
+        throw std::runtime_error(_("nie mozna przygotowac ekranu konsoli"));
     const CONSOLE_CURSOR_INFO kursor{25, TRUE};
     SetConsoleCursorInfo(bufor_, &kursor);
     // Key events one by one without echo, window-size events, and Ctrl-C for the handler.
@@ -54,7 +55,7 @@ okno_windows::okno_windows() : wejscie_(GetStdHandle(STD_INPUT_HANDLE)) {
     if (!SetConsoleMode(wejscie_, tryb) || !SetConsoleActiveScreenBuffer(bufor_)) {
         SetConsoleMode(wejscie_, zastany.tryb_wejscia);
         CloseHandle(bufor_);
-        throw std::runtime_error("nie mozna przejac konsoli");
+        throw std::runtime_error(_("nie mozna przejac konsoli"));
     }
     przejeta = true;
 }
@@ -125,7 +126,7 @@ okno_bazowe::odczyt okno_windows::nastepne() {
         DWORD przeczytane = 0;
         const bool przeczytano = ReadConsoleInputW(wejscie_, &r, 1, &przeczytane) != 0;
         sprawdz_przerwanie();
-        if (!przeczytano) throw std::runtime_error("konsola przestala przekazywac klawisze");
+        if (!przeczytano) throw std::runtime_error(_("konsola przestala przekazywac klawisze"));
         if (przeczytane == 0) continue;
         if (r.EventType == WINDOW_BUFFER_SIZE_EVENT) return {{nacisniecie::zmiana_rozmiaru}, 1};
         if (r.EventType != KEY_EVENT || !r.Event.KeyEvent.bKeyDown) continue;

@@ -4,6 +4,7 @@
 #include <exception>
 #include <string>
 
+#include "jezyk/jezyk.h"
 #include "terminal/okno.h"
 #include "terminal/okno_bazowe.h"
 #include "terminal/windows/okno_windows.h"
@@ -15,7 +16,7 @@ constexpr DWORD przerwany_ctrl_c = 0xC000013A;
 
 [[noreturn]] void po_bledzie_krytycznym() {
     oddaj_konsole();
-    na_stderr("blad krytyczny, gra przerwana");
+    na_stderr(_("blad krytyczny, gra przerwana"));
     std::abort();
 }
 
@@ -25,11 +26,19 @@ LONG WINAPI po_awarii(EXCEPTION_POINTERS*) {
 }
 }  // namespace
 
+// Windows players seldom set the variables; the interface language speaks for them.
+void wybierz_jezyk() {
+    jezyk j = jezyk::polski;
+    if (!jezyk_z_otoczenia(&j) && PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_ENGLISH)
+        j = jezyk::angielski;
+    ustaw_jezyk(j);
+}
+
 bool sprawdz_terminal(std::string* blad) {
     DWORD tryb = 0;
     if (!GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &tryb) ||
         !GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &tryb)) {
-        *blad = "gra potrzebuje konsoli: uruchom ja w oknie konsoli, bez przekierowan";
+        *blad = _("gra potrzebuje konsoli: uruchom ja w oknie konsoli, bez przekierowan");
         return false;
     }
     return true;
