@@ -1,5 +1,5 @@
 # The two commands a player or developer needs: make play, make test.
-.PHONY: play gra test build web asan bench fuzz setup clean install deb windows
+.PHONY: play gra test build web asan bench fuzz setup clean install deb windows po
 
 # Playing needs only the compiler, CMake, Ninja and ncurses; everything else needs the test tools.
 setup:
@@ -27,6 +27,10 @@ test: build
 	@if command -v emcc >/dev/null 2>&1; then $(MAKE) --no-print-directory web; fi
 	@ctest --preset default
 	@scripts/testy_windows
+
+# The message catalogue: po/bramkowiec.pot made afresh from the sources, po/en.po merged with it.
+po: setup
+	@scripts/katalog --popraw
 
 # The Windows console game, cross-compiled: build-windows/bramkowiec.exe and the zip a player
 # unpacks anywhere, build-windows/bramkowiec-windows.zip.

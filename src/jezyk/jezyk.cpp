@@ -31,8 +31,9 @@ bool jezyk_z_otoczenia(jezyk* j, const char* (*zmienna)(const char*)) {
         if (wartosc == nullptr || *wartosc == '\0') continue;
         const std::string_view v = wartosc;
         // "en", "en_US.UTF-8", "en@quot", "en:pl", but not "eo" or "english".
-        const bool en = v.starts_with("en") && (v.size() == 2 || std::string_view("_.@:").find(v[2]) !=
-                                                                        std::string_view::npos);
+        const bool en =
+            v.starts_with("en") &&
+            (v.size() == 2 || std::string_view("_.@:").find(v[2]) != std::string_view::npos);
         *j = en ? jezyk::angielski : jezyk::polski;
         return true;
     }

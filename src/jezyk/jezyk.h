@@ -12,9 +12,10 @@ jezyk biezacy_jezyk();
 // gettext's order: the first of LANGUAGE (its first entry), LC_ALL, LC_MESSAGES, LANG that is
 // set and not empty names the language; English when it is English (installed on the machine
 // or not), Polish otherwise, also for C and POSIX. Nothing set: no answer, the platform decides.
-bool jezyk_z_otoczenia(jezyk* j, const char* (*zmienna)(const char*) = [](const char* n) {
-    return static_cast<const char*>(std::getenv(n));
-});
+bool jezyk_z_otoczenia(
+    jezyk* j, const char* (*zmienna)(const char*) = [](const char* n) {
+        return static_cast<const char*>(std::getenv(n));
+    });
 
 // The text in the player's language; format_arg keeps printf's check on the Polish literal.
 const char* przetlumacz(const char* tekst) __attribute__((format_arg(1)));

@@ -12,16 +12,23 @@ std::string napis(std::string_view w) {
             continue;
         }
         switch (const char z = w[++i]) {
-            case 'n': wynik += '\n'; break;
-            case 'r': wynik += '\r'; break;
-            case 't': wynik += '\t'; break;
+            case 'n':
+                wynik += '\n';
+                break;
+            case 'r':
+                wynik += '\r';
+                break;
+            case 't':
+                wynik += '\t';
+                break;
             case 'x': {
                 const std::string cyfry(w.substr(i + 1, 2));
                 wynik += static_cast<char>(std::strtol(cyfry.c_str(), nullptr, 16));
                 i += 2;
                 break;
             }
-            default: wynik += z;
+            default:
+                wynik += z;
         }
     }
     return wynik;
