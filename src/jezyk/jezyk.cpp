@@ -11,11 +11,12 @@ jezyk wybrany = jezyk::polski;
 
 using katalog = std::unordered_map<std::string, std::string>;
 
-const katalog& angielski() {
+}  // namespace
+
+const katalog& katalog_angielski() {
     static const katalog k = wczytaj_katalog(katalog_en);
     return k;
 }
-}  // namespace
 
 void ustaw_jezyk(jezyk j) {
     wybrany = j;
@@ -42,7 +43,7 @@ bool jezyk_z_otoczenia(jezyk* j, const char* (*zmienna)(const char*)) {
 
 const char* przetlumacz(const char* tekst) {
     if (wybrany == jezyk::polski || *tekst == '\0') return tekst;
-    const katalog& k = angielski();
+    const katalog& k = katalog_angielski();
     const auto t = k.find(tekst);
     return t == k.end() ? tekst : t->second.c_str();
 }

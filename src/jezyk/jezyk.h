@@ -1,5 +1,7 @@
 #pragma once
 #include <cstdlib>
+#include <string>
+#include <unordered_map>
 
 // The player's language. Polish is the game's own: every text is its own message id and comes
 // back unchanged, so the Polish game is exactly what it always was. English looks the Polish
@@ -19,6 +21,8 @@ bool jezyk_z_otoczenia(
 
 // The text in the player's language; format_arg keeps printf's check on the Polish literal.
 const char* przetlumacz(const char* tekst) __attribute__((format_arg(1)));
+// The English catalogue whole, for a page that translates its own texts.
+const std::unordered_map<std::string, std::string>& katalog_angielski();
 
 // gettext's markers, which xgettext collects into po/bramkowiec.pot: _() translates where the
 // text is used, N_() only marks a text in a static table, translated where it is shown.

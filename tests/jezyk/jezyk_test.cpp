@@ -70,8 +70,9 @@ msgstr ""
 #~ msgid "stary"
 #~ msgstr "old"
 )");
-    EXPECT_EQ(k, (std::unordered_map<std::string, std::string>{
-                     {" Kasa : %d\n\r", " Cash : %d\n\r"}, {"dwa \"wiersze\"\t", "two \"rows\"\t"}}));
+    EXPECT_EQ(
+        k, (std::unordered_map<std::string, std::string>{{" Kasa : %d\n\r", " Cash : %d\n\r"},
+                                                         {"dwa \"wiersze\"\t", "two \"rows\"\t"}}));
 }
 
 TEST(Jezyk, PolishGivesBackTheTextItselfEnglishItsTranslationOrTheTextWhenNoneIsKnown) {

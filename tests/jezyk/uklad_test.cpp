@@ -13,9 +13,9 @@ namespace {
 // Each menu key with the keys of the screen it opens; the screens then get spaces. A season's
 // first rounds (a cup leg among them), the line-up, the market, the sale, the tables, the
 // stadium and the bank used, the save and load prompts declined, the info screen.
-const std::vector<std::string> przebieg = {
-    " ", "P", " K", "P", " ", "P", " ", "P", " ", "P", " KK", "P", " PMM\r", "P", " n",
-    "P", " n", "P", " ", "P", " ", " ", " ", " "};
+const std::vector<std::string> przebieg = {" ",  "P", " K",  "P", " ",      "P", " ",  "P",
+                                           " ",  "P", " KK", "P", " PMM\r", "P", " n", "P",
+                                           " n", "P", " ",   "P", " ",      " ", " ",  " "};
 
 std::vector<migawka> zagraj_w(jezyk j) {
     gra_z_danych();
@@ -56,13 +56,17 @@ TEST(Uklad, EnglishScreensUseThePolishRowsAndColumns) {
         stadionow += ma(ekran, "S T A D I O N");
         for (std::size_t w = 0; w < pl[m].wiersze.size(); ++w) {
             const std::string &a = pl[m].wiersze[w], &b = en[m].wiersze[w];
-            EXPECT_EQ(a.empty(), b.empty()) << "row " << w << " of\n" << ekran << "\n---\n" << en[m].tekst();
+            EXPECT_EQ(a.empty(), b.empty()) << "row " << w << " of\n"
+                                            << ekran << "\n---\n"
+                                            << en[m].tekst();
             EXPECT_LE(b.size(), a.size()) << b;
             const std::string znaki = liczby ? "0123456789<" : "<";
             EXPECT_EQ(kolumny(b, znaki), kolumny(a, znaki)) << a << "\n" << b;
         }
-        for (const char* polskie : {"Kasa", "mecz", "druzyn", "kolejk", " liga", "wyjdz", "gora/dol"})
-            EXPECT_FALSE(ma(en[m].tekst() + en[m].podpowiedz, polskie)) << polskie << " in\n" << en[m].tekst();
+        for (const char* polskie :
+             {"Kasa", "mecz", "druzyn", "kolejk", " liga", "wyjdz", "gora/dol"})
+            EXPECT_FALSE(ma(en[m].tekst() + en[m].podpowiedz, polskie)) << polskie << " in\n"
+                                                                        << en[m].tekst();
     }
     EXPECT_GT(tabel * skladow * bankow * stadionow, 0);
 }

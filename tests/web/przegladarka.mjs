@@ -208,6 +208,20 @@ const przypadki = [
         await g.nacisnij('PageUp', 'Space');
         assert.equal(await g.wpis(), KUPNO);
     }],
+    ['the language switch gives English from the next screen on, also after a reload', async (g) => {
+        const przycisk = () => g.karta.$eval('#jezyk', (p) => p.textContent);
+        assert.equal(await przycisk(), 'English');
+        await g.karta.click('#jezyk');
+        await g.nacisnij('ArrowDown');
+        assert.match(await g.tekst(), /^NEXT MATCH\nSQUAD/m);
+        assert.equal(await g.karta.$eval('#pobierz', (p) => p.textContent), 'Download save');
+        await g.przeladuj();
+        assert.match(await g.tekst(), /^SEASON: \d+\/\d+ LEAGUE ROUND/m);
+        assert.equal(await przycisk(), 'Polski');
+        await g.karta.click('#jezyk');
+        await g.nacisnij('ArrowUp');
+        assert.match(await g.tekst(), /^NASTEPNY MECZ/m);
+    }],
 ];
 
 // A phone of its own: the buttons are decided when the page loads.

@@ -7,7 +7,8 @@ import path from 'node:path';
 
 export const CHROMIUM = '/usr/bin/chromium';
 const PIERWSZY_PORT = 8615;
-const FLAGI = ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking',
+// A Polish browser: the page starts in the browser's preferred language.
+const FLAGI = ['--lang=pl', '--accept-lang=pl', '--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking',
     '--disable-component-update', '--disable-sync'];
 
 // Why the site cannot be driven here, or null.

@@ -18,6 +18,14 @@ EM_ASYNC_JS(void, js_uspij, (int milisekundy), { await bramkowiec.uspij(miliseku
 
 EM_ASYNC_JS(int, js_utrwal, (), { return (await bramkowiec.utrwal()) ? 1 : 0; });
 
+EM_JS(int, js_angielski, (), {
+    bramkowiec.przetlumaczStrone();
+    return bramkowiec.angielski ? 1 : 0;
+});
+
+EM_JS(void, js_slowo, (const char* polskie, const char* angielskie),
+      { bramkowiec.slowo(UTF8ToString(polskie), UTF8ToString(angielskie)); });
+
 EM_JS(void, js_komunikat, (const char* tekst), { bramkowiec.komunikat(UTF8ToString(tekst)); });
 }  // namespace
 
@@ -43,6 +51,14 @@ void uspij(int milisekundy) {
 
 bool utrwal() {
     return js_utrwal() != 0;
+}
+
+void slowo(const std::string& polskie, const std::string& angielskie) {
+    js_slowo(polskie.c_str(), angielskie.c_str());
+}
+
+bool angielski() {
+    return js_angielski() != 0;
 }
 
 void komunikat(const std::string& tekst) {

@@ -16,11 +16,18 @@ std::string zdarzenie();
 void uspij(int milisekundy);
 // Writes the files kept in memory to the browser's storage; false when that fails.
 bool utrwal();
+// One message of the catalogue, for the page's own texts.
+void slowo(const std::string& polskie, const std::string& angielskie);
+// Shows the page's own texts in the language of its switch, the catalogue handed over first,
+// and tells whether that is English.
+bool angielski();
 // A line for the player under the game's screen.
 void komunikat(const std::string& tekst);
 
 // The page has put a saved game to check into katalog_wgrania.
 inline constexpr const char* zdarzenie_wgrania = "!wgraj";
 inline constexpr const char* katalog_wgrania = "/wgrane";
+// The player switched the language: "!jezyk-en" or "!jezyk-pl".
+inline constexpr const char* zdarzenie_jezyka = "!jezyk-";
 
 }  // namespace strona

@@ -38,6 +38,10 @@ std::optional<okno_bazowe::odczyt> okno_web::czytaj(const ekran& e) {
         przyjmij_wgrany();
         return std::nullopt;
     }
+    if (z.starts_with(strona::zdarzenie_jezyka)) {
+        ustaw_jezyk(z.ends_with("en") ? jezyk::angielski : jezyk::polski);
+        return std::nullopt;
+    }
     return odczyt{nacisniecie_przegladarki(z)};
 }
 

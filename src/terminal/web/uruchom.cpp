@@ -7,6 +7,13 @@
 #include "terminal/web/most.h"
 #include "terminal/web/okno_web.h"
 
+// The page's texts are translated from the same catalogue: it gets it before anything is shown.
+void wybierz_jezyk() {
+    for (const auto& [polskie, angielskie] : katalog_angielski())
+        strona::slowo(polskie, angielskie);
+    ustaw_jezyk(strona::angielski() ? jezyk::angielski : jezyk::polski);
+}
+
 // The page always has its grid; there is nothing to refuse.
 bool sprawdz_terminal(std::string*) {
     return true;

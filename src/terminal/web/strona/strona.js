@@ -6,7 +6,31 @@
 const KATALOG_ZAPISU = '/@KATALOG_ZAPISU@';
 const PLIKI_ZAPISU = [@PLIKI_ZAPISU_JS@];
 
+// Marks a page text for the catalogue (make po); it is translated where it is shown.
+const N_ = (tekst) => tekst;
+
 const bramkowiec = (() => {
+    // The player's language: the switch's last choice, else the browser's preferred one.
+    const JEZYK = 'bramkowiec.jezyk';
+    let jezyk = localStorage.getItem(JEZYK) ||
+        (/^en\b/i.test((navigator.languages || [navigator.language])[0] || '') ? 'en' : 'pl');
+    // The page's texts come from the game's catalogue (po/en.po), handed over as the game starts.
+    const slowa = new Map();
+    const _ = (tekst) => (jezyk === 'en' && slowa.get(tekst)) || tekst;
+    // Each element's Polish text and label, shown in the player's language.
+    const TEKSTY = [
+        ['#ekran', 'aria-label', N_('Ekran gry')],
+        ['#dotyk [data-klawisz="ArrowUp"]', 'aria-label', N_('Strzalka w gore')],
+        ['#dotyk [data-klawisz="ArrowDown"]', 'aria-label', N_('Strzalka w dol')],
+        ['#dotyk [data-klawisz="ArrowLeft"]', 'aria-label', N_('Strzalka w lewo')],
+        ['#dotyk [data-klawisz="ArrowRight"]', 'aria-label', N_('Strzalka w prawo')],
+        ['#dotyk [data-klawisz=" "]', null, N_('Spacja')],
+        ['#pobierz', null, N_('Pobierz zapis')],
+        ['#wgraj', null, N_('Wgraj zapis')],
+        // The switch names the other language, in that language.
+        ['#jezyk', null, () => (jezyk === 'en' ? 'Polski' : 'English')],
+    ];
+    let ostatniKomunikat = '';
     const KOLUMN = 80;
     // The console's attribute byte in CGA colours: bit 0 blue, 1 green, 2 red, 3 bright.
     const PALETA = ['#000000', '#0000aa', '#00aa00', '#00aaaa', '#aa0000', '#aa00aa', '#aa5500',
@@ -73,7 +97,18 @@ const bramkowiec = (() => {
     }
 
     function komunikat(tekst) {
-        komunikatEl.textContent = tekst;
+        ostatniKomunikat = tekst;
+        komunikatEl.textContent = _(tekst);
+    }
+
+    function przetlumaczStrone() {
+        document.documentElement.lang = jezyk;
+        for (const [gdzie, atrybut, tekst] of TEKSTY) {
+            const el = document.querySelector(gdzie);
+            const t = typeof tekst === 'function' ? tekst() : _(tekst);
+            if (atrybut) el.setAttribute(atrybut, t); else el.textContent = t;
+        }
+        komunikat(ostatniKomunikat);
     }
 
     // czas: when the key was pressed, on the clock of performance.now().
@@ -110,7 +145,7 @@ const bramkowiec = (() => {
         const FS = Module.FS;
         const obecne = PLIKI_ZAPISU.filter((p) => FS.analyzePath(KATALOG_ZAPISU + '/' + p).exists);
         if (obecne.length === 0) {
-            komunikat('Brak zapisu: najpierw wybierz ZAPIS w menu.');
+            komunikat(N_('Brak zapisu: najpierw wybierz ZAPIS w menu.'));
             return;
         }
         for (const p of obecne) {
@@ -127,7 +162,7 @@ const bramkowiec = (() => {
         const FS = Module.FS;
         const wybrane = [...pliki].filter((p) => PLIKI_ZAPISU.includes(p.name));
         if (wybrane.length !== PLIKI_ZAPISU.length) {
-            komunikat('Wybierz trzy pliki zapisu: ' + PLIKI_ZAPISU.join(', ') + '.');
+            komunikat(_('Wybierz trzy pliki zapisu: %s.').replace('%s', PLIKI_ZAPISU.join(', ')));
             return;
         }
         if (!FS.analyzePath('/wgrane').exists) FS.mkdir('/wgrane');
@@ -143,6 +178,14 @@ const bramkowiec = (() => {
     document.getElementById('wgraj').addEventListener('click', (e) => {
         e.currentTarget.blur();
         pliki.click();
+    });
+    // The game takes the language at its next key read; the screen in view stays as drawn.
+    document.getElementById('jezyk').addEventListener('click', (e) => {
+        e.currentTarget.blur();
+        jezyk = jezyk === 'en' ? 'pl' : 'en';
+        localStorage.setItem(JEZYK, jezyk);
+        przetlumaczStrone();
+        wyslij('!jezyk-' + jezyk);
     });
     pliki.addEventListener('change', () => {
         wgraj(pliki.files);
@@ -176,6 +219,11 @@ const bramkowiec = (() => {
             return new Promise((gotowe) => Module.FS.syncfs(false, (blad) => gotowe(!blad)));
         },
         komunikat,
+        get angielski() { return jezyk === 'en'; },
+        slowo(polskie, angielskie) {
+            slowa.set(polskie, angielskie);
+        },
+        przetlumaczStrone,
     };
 })();
 
@@ -187,9 +235,9 @@ var Module = {
         FS.mount(FS.filesystems.IDBFS, {}, KATALOG_ZAPISU);
         Module.addRunDependency('zapis');
         FS.syncfs(true, (blad) => {
-            if (blad) bramkowiec.komunikat('Przegladarka nie daje pamieci: zapis zniknie z zamknieciem strony.');
+            if (blad) bramkowiec.komunikat(N_('Przegladarka nie daje pamieci: zapis zniknie z zamknieciem strony.'));
             Module.removeRunDependency('zapis');
         });
     }],
-    onAbort: () => bramkowiec.komunikat('Blad krytyczny gry. Odswiez strone.'),
+    onAbort: () => bramkowiec.komunikat(N_('Blad krytyczny gry. Odswiez strone.')),
 };
