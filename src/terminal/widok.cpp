@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string_view>
 
+#include "jezyk/jezyk.h"
+
 int pierwszy_widoczny(int kursor_wiersz, int wierszy_okna) {
     return std::max(0, kursor_wiersz - wierszy_okna + 1);
 }
@@ -12,7 +14,7 @@ bool okno_za_male(int kolumn, int wierszy) {
 }
 
 const char* prosba_o_wieksze_okno() {
-    return "Okno jest za male. Powieksz je do co najmniej 80 kolumn i 24 wierszy.";
+    return _("Okno jest za male. Powieksz je do co najmniej 80 kolumn i 24 wierszy.");
 }
 
 char zamiennik_ascii(char32_t z) {
