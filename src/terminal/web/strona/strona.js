@@ -23,6 +23,7 @@ const bramkowiec = (() => {
     const zdarzenia = [];
     let czekajacy = null;
     let czasKlawisza = null;
+    let gra_w_karcie = false;
 
     const styl = document.createElement('style');
     styl.textContent = PALETA.map((k, i) => `.f${i}{color:${k}}.b${i}{background:${k}}`).join('');
@@ -73,8 +74,10 @@ const bramkowiec = (() => {
         komunikatEl.textContent = tekst;
     }
 
-    // czas: when the key was pressed, on the clock of performance.now().
+    // czas: when the key was pressed, on the clock of performance.now(). A tab that does not
+    // hold the game (gra_w_karcie) drops its keys: they must not wait to play later.
     function wyslij(nazwa, czas) {
+        if (!gra_w_karcie) return;
         zdarzenia.push(nazwa);
         if (czas !== undefined && czasKlawisza === null) czasKlawisza = czas;
         if (czekajacy) {
@@ -96,12 +99,31 @@ const bramkowiec = (() => {
 
     const dotyk = document.getElementById('dotyk');
     dotyk.hidden = !(window.matchMedia('(pointer: coarse)').matches || navigator.maxTouchPoints > 0);
+    document.documentElement.classList.toggle('dotykowy', !dotyk.hidden);
     for (const przycisk of dotyk.querySelectorAll('button')) {
         przycisk.addEventListener('pointerdown', (e) => {
             e.preventDefault();
             wyslij(przycisk.dataset.klawisz, e.timeStamp);
         });
     }
+
+    // A vertical swipe on the grid scrolls back as the wheel does: a step per three rows moved.
+    let palecY = null;
+    ekran.addEventListener('touchstart', (e) => {
+        palecY = e.touches.length === 1 ? e.touches[0].clientY : null;
+    }, {passive: true});
+    ekran.addEventListener('touchmove', (e) => {
+        if (palecY === null || wiersze.length === 0) return;
+        e.preventDefault();
+        const krok = 3 * wiersze[0].getBoundingClientRect().height;
+        const y = e.touches[0].clientY;
+        while (Math.abs(y - palecY) >= krok) {
+            const wGore = y > palecY;
+            wyslij(KOLKO[wGore ? 0 : 1]);
+            palecY += wGore ? krok : -krok;
+        }
+    }, {passive: false});
+    ekran.addEventListener('touchend', () => { palecY = null; });
 
     function pobierz() {
         const FS = Module.FS;
@@ -146,7 +168,34 @@ const bramkowiec = (() => {
         pliki.value = '';
     });
 
+    // One game per browser, so two tabs never write over each other's save: the tab holding
+    // the origin's lock plays until it closes; another says so and may try again then.
+    const zajeta = document.getElementById('zajeta');
+    const tresc = document.querySelector('main');
+    function zajmij_gre(start) {
+        if (!navigator.locks) {
+            gra_w_karcie = true;
+            start();
+            return;
+        }
+        const sprobuj = () => navigator.locks.request('bramkowiec', {ifAvailable: true}, (zamek) => {
+            zajeta.hidden = zamek !== null;
+            tresc.hidden = zamek === null;
+            if (zamek === null) return null;
+            gra_w_karcie = true;
+            start();
+            return new Promise(() => {});
+        });
+        document.getElementById('przejmij').addEventListener('click', sprobuj);
+        sprobuj();
+    }
+
+    if ('serviceWorker' in navigator) {
+        window.addEventListener('load', () => navigator.serviceWorker.register('sw.js').catch(() => {}));
+    }
+
     return {
+        zajmij_gre,
         zdarzenia,
         // The game waits for a key and none is queued: what it shows is settled.
         get bezczynna() { return czekajacy !== null && zdarzenia.length === 0; },
@@ -183,10 +232,10 @@ var Module = {
         FS.mkdir('/save');
         FS.mount(FS.filesystems.IDBFS, {}, '/save');
         Module.addRunDependency('zapis');
-        FS.syncfs(true, (blad) => {
+        bramkowiec.zajmij_gre(() => FS.syncfs(true, (blad) => {
             if (blad) bramkowiec.komunikat('Przegladarka nie daje pamieci: zapis zniknie z zamknieciem strony.');
             Module.removeRunDependency('zapis');
-        });
+        }));
     }],
     onAbort: () => bramkowiec.komunikat('Blad krytyczny gry. Odswiez strone.'),
 };
