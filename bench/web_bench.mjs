@@ -3,7 +3,7 @@
 import fs from 'node:fs';
 import path from 'node:path';
 import zlib from 'node:zlib';
-import {Gra, brakuje, przegladarka, serwer} from '../tests/web/strona.mjs';
+import {Gra, brakuje, przegladarka, serwer, sieci} from '../tests/web/strona.mjs';
 
 const POWTORZEN = 10;
 const KLAWISZY = 40;
@@ -12,6 +12,35 @@ const powod = brakuje(strona);
 if (powod) {
     console.log('web: pominiete: ' + powod);
     process.exit(0);
+}
+
+const TELEFON_SIEC = 'Slow 4G';
+const TELEFON_CPU = 4;
+const WIZYT = 5;
+
+// The first menu on a slow phone: a first visit over the emulated network, then a visit served
+// by the service worker the first one installed.
+async function na_telefonie(b, adres) {
+    const siec = (await sieci())[TELEFON_SIEC];
+    const wynik = {zimny: [], powtorny: []};
+    const wizyta = async (kontekst) => {
+        const g = new Gra(await kontekst.newPage());
+        await g.karta.emulateCPUThrottling(TELEFON_CPU);
+        await g.karta.emulateNetworkConditions(siec);
+        await g.otworz(adres);
+        return g;
+    };
+    for (let i = 0; i < WIZYT; ++i) {
+        const kontekst = await b.createBrowserContext();
+        let g = await wizyta(kontekst);
+        wynik.zimny.push(await g.karta.evaluate(() => bramkowiec.pierwszyObraz));
+        await g.karta.evaluate(() => navigator.serviceWorker.ready.then(() => true));
+        await g.karta.close();
+        g = await wizyta(kontekst);
+        wynik.powtorny.push(await g.karta.evaluate(() => bramkowiec.pierwszyObraz));
+        await kontekst.close();
+    }
+    return wynik;
 }
 
 const mediana = (t) => {
@@ -25,6 +54,8 @@ const s = await serwer(strona);
 const p = await przegladarka();
 const start = [];
 const klawisz = [];
+let zimny;
+let powtorny;
 try {
     for (let i = 0; i < POWTORZEN; ++i) {
         // A fresh context each time: nothing cached, as on a first visit.
@@ -37,6 +68,7 @@ try {
         klawisz.push(...await g.karta.evaluate(() => bramkowiec.pomiary));
         await kontekst.close();
     }
+    ({zimny, powtorny} = await na_telefonie(p.b, s.adres));
 } finally {
     await p.zamknij();
     s.zamknij();
@@ -48,7 +80,12 @@ const wiersze = [
         mediana(start) <= 1000, 'do 1 s'],
     ['klawisz do nowej siatki', `${mediana(klawisz).toFixed(2)} ms mediana, ${Math.max(...klawisz).toFixed(2)} ms max`,
         mediana(klawisz) <= 16, 'do 16 ms (mediana)'],
+    [`telefon, 1. wizyta`, `${mediana(zimny).toFixed(0)} ms mediana, ${Math.max(...zimny).toFixed(0)} ms max`,
+        mediana(zimny) <= 1000, 'do 1 s'],
+    [`telefon, z pamieci strony`, `${mediana(powtorny).toFixed(0)} ms mediana, ${Math.max(...powtorny).toFixed(0)} ms max`,
+        mediana(powtorny) <= 300, 'do 300 ms'],
 ];
-console.log('\nprzegladarka (headless chromium, serwer lokalny)');
+console.log('\nprzegladarka (headless chromium, serwer lokalny; telefon: procesor ' +
+    `${TELEFON_CPU}x wolniej, siec "${TELEFON_SIEC}")`);
 for (const [co, ile, ok, cel] of wiersze) console.log(`${co.padEnd(28)} ${ile.padEnd(32)} ${cel}${ok ? '' : '  CHYBIONE'}`);
 process.exit(wiersze.every((w) => w[2]) ? 0 : 1);

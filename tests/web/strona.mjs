@@ -64,6 +64,11 @@ export async function przegladarka() {
     };
 }
 
+// Puppeteer's emulated networks by name ('Slow 4G', ...), for callers outside this folder.
+export async function sieci() {
+    return (await import('puppeteer-core')).PredefinedNetworkConditions;
+}
+
 // The game in one tab: keys in, rows of the grid out.
 export class Gra {
     constructor(karta) {
