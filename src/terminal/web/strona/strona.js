@@ -169,25 +169,34 @@ const bramkowiec = (() => {
     });
 
     // One game per browser, so two tabs never write over each other's save: the tab holding
-    // the origin's lock plays until it closes; another says so and may try again then.
+    // the origin's lock plays until it closes; another says so and may try again then. The lock
+    // is asked for at once, while the module loads; the game starts when both are there.
     const zajeta = document.getElementById('zajeta');
     const tresc = document.querySelector('main');
-    function zajmij_gre(start) {
-        if (!navigator.locks) {
-            gra_w_karcie = true;
-            start();
-            return;
-        }
-        const sprobuj = () => navigator.locks.request('bramkowiec', {ifAvailable: true}, (zamek) => {
+    let start = null;
+    function zagraj() {
+        gra_w_karcie = true;
+        if (start) start();
+    }
+    function sprobuj() {
+        if (gra_w_karcie) return;
+        navigator.locks.request('bramkowiec', {ifAvailable: true}, (zamek) => {
             zajeta.hidden = zamek !== null;
             tresc.hidden = zamek === null;
             if (zamek === null) return null;
-            gra_w_karcie = true;
-            start();
+            zagraj();
             return new Promise(() => {});
         });
+    }
+    if (navigator.locks) {
         document.getElementById('przejmij').addEventListener('click', sprobuj);
         sprobuj();
+    } else {
+        gra_w_karcie = true;
+    }
+    function zajmij_gre(dalej) {
+        start = dalej;
+        if (gra_w_karcie) start();
     }
 
     if ('serviceWorker' in navigator) {
