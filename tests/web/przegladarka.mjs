@@ -209,6 +209,11 @@ const przypadki = [
         await g.nacisnij('PageUp', 'Space');
         assert.equal(await g.wpis(), KUPNO);
     }],
+    ['chromium finds the site installable', async (g) => {
+        await g.karta.evaluate(() => navigator.serviceWorker.ready.then(() => true));
+        const cdp = await g.karta.createCDPSession();
+        assert.deepEqual((await cdp.send('Page.getInstallabilityErrors')).installabilityErrors, []);
+    }],
 ];
 
 // A phone of its own: the buttons are decided when the page loads.
