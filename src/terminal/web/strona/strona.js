@@ -26,7 +26,7 @@ const bramkowiec = (() => {
     const zdarzenia = [];
     let czekajacy = null;
     let czasKlawisza = null;
-    let gra_w_karcie = false;
+    let mamyGre = false;
 
     const styl = document.createElement('style');
     styl.textContent = PALETA.map((k, i) => `.f${i}{color:${k}}.b${i}{background:${k}}`).join('');
@@ -78,9 +78,9 @@ const bramkowiec = (() => {
     }
 
     // czas: when the key was pressed, on the clock of performance.now(). A tab that does not
-    // hold the game (gra_w_karcie) drops its keys: they must not wait to play later.
+    // hold the game (mamyGre) drops its keys: they must not wait to play later.
     function wyslij(nazwa, czas) {
-        if (!gra_w_karcie) return;
+        if (!mamyGre) return;
         zdarzenia.push(nazwa);
         if (czas !== undefined && czasKlawisza === null) czasKlawisza = czas;
         if (czekajacy) {
@@ -178,11 +178,11 @@ const bramkowiec = (() => {
     const tresc = document.querySelector('main');
     let start = null;
     function zagraj() {
-        gra_w_karcie = true;
+        mamyGre = true;
         if (start) start();
     }
     function sprobuj() {
-        if (gra_w_karcie) return;
+        if (mamyGre) return;
         navigator.locks.request('bramkowiec', {ifAvailable: true}, (zamek) => {
             zajeta.hidden = zamek !== null;
             tresc.hidden = zamek === null;
@@ -195,11 +195,11 @@ const bramkowiec = (() => {
         document.getElementById('przejmij').addEventListener('click', sprobuj);
         sprobuj();
     } else {
-        gra_w_karcie = true;
+        mamyGre = true;
     }
-    function zajmij_gre(dalej) {
+    function zajmijGre(dalej) {
         start = dalej;
-        if (gra_w_karcie) start();
+        if (mamyGre) start();
     }
 
     if ('serviceWorker' in navigator) {
@@ -207,7 +207,7 @@ const bramkowiec = (() => {
     }
 
     return {
-        zajmij_gre,
+        zajmijGre,
         zdarzenia,
         // The game waits for a key and none is queued: what it shows is settled.
         get bezczynna() { return czekajacy !== null && zdarzenia.length === 0; },
@@ -244,7 +244,7 @@ var Module = {
         FS.mkdir(KATALOG_ZAPISU);
         FS.mount(FS.filesystems.IDBFS, {}, KATALOG_ZAPISU);
         Module.addRunDependency('zapis');
-        bramkowiec.zajmij_gre(() => FS.syncfs(true, (blad) => {
+        bramkowiec.zajmijGre(() => FS.syncfs(true, (blad) => {
             if (blad) bramkowiec.komunikat('Przegladarka nie daje pamieci: zapis zniknie z zamknieciem strony.');
             Module.removeRunDependency('zapis');
         }));
