@@ -50,7 +50,15 @@ async function na_telefonie(b, adres) {
         const kontekst = await b.createBrowserContext();
         let g = await wizyta(kontekst);
         wynik.zimny.push(await g.karta.evaluate(() => bramkowiec.pierwszyObraz));
-        await g.karta.evaluate(() => navigator.serviceWorker.ready.then(() => true));
+        await g.karta.evaluate(() => navigator.serviceWorker.ready.then((r) => new Promise((gotowe) => {
+            const w = r.active;
+            if (w.state === 'activated') gotowe(true);
+            w.addEventListener('statechange', () => w.state === 'activated' && gotowe(true));
+        })));
+        // A visit on another day finds the worker stopped: it starts within the time measured.
+        const cdp = await g.karta.createCDPSession();
+        await cdp.send('ServiceWorker.enable');
+        await cdp.send('ServiceWorker.stopAllWorkers');
         await g.karta.close();
         g = await wizyta(kontekst);
         wynik.powtorny.push(await g.karta.evaluate(() => bramkowiec.pierwszyObraz));
