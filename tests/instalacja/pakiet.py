@@ -1,5 +1,6 @@
 #!/usr/bin/python3
-"""The Debian package as CPack builds it: pakiet.py CPACK BUILD_DIR DATA_DIR VERSION [Test...]"""
+"""The Debian package as `make deb` builds it from an empty build folder:
+pakiet.py FOLDER SOURCE_DIR VERSION [Test...]"""
 import glob
 import gzip
 import os
@@ -9,18 +10,17 @@ import sys
 import tempfile
 import unittest
 
-CPACK = BUDOWA = DANE = WERSJA = PAKIET = ROZPAKOWANY = None
+FOLDER = ZRODLA = DANE = WERSJA = PAKIET = ROZPAKOWANY = WYJSCIE = None
 PLIKI = ["druzyny-1995.txt", "gracze.txt", "rynek.txt", "stadion.txt", "sponsorzy.txt"]
 
 
 def setUpModule():
-    global PAKIET, ROZPAKOWANY
-    katalog = tempfile.mkdtemp(prefix="bramkowiec-install-deb-")
-    unittest.addModuleCleanup(shutil.rmtree, katalog, True)
-    subprocess.run([CPACK, "--config", os.path.join(BUDOWA, "CPackConfig.cmake"), "-B", katalog],
-                   check=True, stdout=subprocess.DEVNULL)
-    (PAKIET,) = glob.glob(os.path.join(katalog, "bramkowiec_%s_*.deb" % WERSJA))
-    ROZPAKOWANY = os.path.join(katalog, "drzewo")
+    global PAKIET, ROZPAKOWANY, WYJSCIE
+    shutil.rmtree(FOLDER, True)
+    WYJSCIE = subprocess.run(["make", "-C", ZRODLA, "deb", "BUDOWA=" + FOLDER], check=True,
+                             capture_output=True, text=True).stdout
+    (PAKIET,) = glob.glob(os.path.join(FOLDER, "bramkowiec_%s_*.deb" % WERSJA))
+    ROZPAKOWANY = os.path.join(FOLDER, "drzewo")
     subprocess.run(["dpkg-deb", "-x", PAKIET, ROZPAKOWANY], check=True)
 
 
@@ -35,6 +35,11 @@ def bajty(sciezka):
 
 
 class Pakiet(unittest.TestCase):
+    def test_make_deb_builds_only_what_it_packs(self):
+        testy = os.path.join(FOLDER, "tests")
+        self.assertEqual([p for _, _, n in os.walk(testy) for p in n if p.endswith(".o")], [])
+        self.assertNotIn("npm", WYJSCIE)
+
     def test_the_package_holds_exactly_the_games_files(self):
         pliki = sorted(os.path.relpath(os.path.join(katalog, p), ROZPAKOWANY)
                        for katalog, _, nazwy in os.walk(ROZPAKOWANY) for p in nazwy)
@@ -95,5 +100,6 @@ if __name__ == "__main__":
     if not shutil.which("dpkg-deb") or not shutil.which("dpkg-shlibdeps"):
         print("pominiete: brak dpkg-dev (zainstaluje go scripts/setup)")
         sys.exit(77)
-    CPACK, BUDOWA, DANE, WERSJA = sys.argv[1:5]
-    unittest.main(argv=[sys.argv[0], "-v"] + sys.argv[5:])
+    FOLDER, ZRODLA, WERSJA = sys.argv[1:4]
+    DANE = os.path.join(ZRODLA, "data")
+    unittest.main(argv=[sys.argv[0], "-v"] + sys.argv[4:])
