@@ -75,6 +75,19 @@ class Pakiet(unittest.TestCase):
                 self.assertEqual((surowe[:2], surowe[4:9]), (b"\x1f\x8b", b"\0\0\0\0\x02"))
                 self.assertIn(slowa, gzip.decompress(surowe).decode("ascii").split("\n")[0])
 
+    def test_the_manuals_keys_are_the_readmes_key_table_row_by_row(self):
+        # The README's table is the one e2e.key_table plays through.
+        with open(os.path.join(ZRODLA, "README.md")) as f:
+            tabela = f.read().split("| Screen | Key | What it does there |\n|---|---|---|\n")[1]
+        wiersze = [w.strip("| ").replace("`", "").split(" | ")
+                   for w in tabela.split("\n\n")[0].split("\n")]
+        podrecznik = gzip.decompress(bajty(os.path.join(
+            ROZPAKOWANY, "usr/share/man/man6/bramkowiec.6.gz"))).decode("ascii")
+        klawisze = podrecznik.split(".SH KEYS")[1].split(".SH ")[0].replace("\\-", "-")
+        self.assertGreater(len(wiersze), 20)
+        self.assertEqual(klawisze.split(".TP\n")[1:],
+                         [".B %s\n%s: %s\n" % (klawisz, ekran, co) for ekran, klawisz, co in wiersze])
+
     def test_the_packaged_launcher_runs_the_packaged_game_in_the_players_folder(self):
         dom = tempfile.mkdtemp(prefix="bramkowiec-install-deb-dom-")
         self.addCleanup(shutil.rmtree, dom, True)
