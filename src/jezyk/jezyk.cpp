@@ -10,7 +10,6 @@ namespace {
 jezyk wybrany = jezyk::polski;
 
 using katalog = std::unordered_map<std::string, std::string>;
-
 }  // namespace
 
 const katalog& katalog_angielski() {
@@ -20,10 +19,6 @@ const katalog& katalog_angielski() {
 
 void ustaw_jezyk(jezyk j) {
     wybrany = j;
-}
-
-jezyk biezacy_jezyk() {
-    return wybrany;
 }
 
 bool jezyk_z_otoczenia(jezyk* j, const char* (*zmienna)(const char*)) {

@@ -9,7 +9,6 @@
 enum class jezyk { polski, angielski };
 
 void ustaw_jezyk(jezyk j);
-jezyk biezacy_jezyk();
 
 // gettext's order: the first of LANGUAGE (its first entry), LC_ALL, LC_MESSAGES, LANG that is
 // set and not empty names the language; English when it is English (installed on the machine
