@@ -194,6 +194,8 @@ class Gra(unittest.TestCase):
                     self.wyjdz(gra, klawisze, wpis)
                 gra.nacisnij(b" ")
                 pomoc.append(gra.wiersz(24) if wiersze == 25 else "")
+                # The folder is this game's until it ends.
+                self.zakoncz(gra)
                 if wiersze == 24:
                     # Nothing of the help reaches a window of 24 rows.
                     self.assertNotIn(b"spacja", gra.surowe)
