@@ -50,8 +50,7 @@ void pobierz(boisko& st, int ile) {
 }  // namespace
 
 void boisko::bank() {
-    klawisze_ekranu pomoc(
-        "gora: oddajesz  dol: pobierasz  lewo/prawo: kwota  enter: wykonaj  spacja: wyjdz");
+    klawisze_ekranu pomoc(ekran_gry::bank);
     int ile = 0;
     bool oddajesz = true;
     for (;;) {

@@ -111,7 +111,7 @@ void boisko::pokaz() const {
 }
 
 void boisko::stadion() {
-    klawisze_ekranu pomoc("gora/dol: wybor  lewo: wiecej  prawo: mniej (od razu)  spacja: wyjdz");
+    klawisze_ekranu pomoc(ekran_gry::stadion);
     int kursor = 0;
     for (;;) {
         pokaz();

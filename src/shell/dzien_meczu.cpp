@@ -79,7 +79,7 @@ void zaksieguj(const mecz& m) {
 }  // namespace
 
 void nastepnymecz() {
-    klawisze_ekranu pomoc("dowolny klawisz: dalej  PgUp/PgDn: przewin");
+    klawisze_ekranu pomoc(ekran_gry::mecz);
     cls();
     mecz m;
     m.liga = DR.twojaliga;

@@ -73,7 +73,7 @@ void menu_od_poczatku() {
 }
 
 void menu_raz() {
-    klawisze_ekranu pomoc("gora/dol: wybor  spacja lub lewo: wejdz  {wyjscie}");
+    klawisze_ekranu pomoc(ekran_gry::menu);
     rysuj();
     switch (klawisz()) {
         case klawisze::gora:

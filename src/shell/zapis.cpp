@@ -15,7 +15,7 @@ const char* const katalog = "save";
 const std::string nazwy[] = {"druzyny.txt", "gracze.txt", "stadion.txt"};
 
 bool zapytaj(const char* pytanie) {
-    klawisze_ekranu pomoc("t: tak  kazdy inny klawisz: nie");
+    klawisze_ekranu pomoc(ekran_gry::pytanie);
     cls();
     drukuj("%s", pytanie);
     return klawisz() == klawisze::tak;
@@ -42,7 +42,7 @@ std::string zawiniety(const std::string& tekst) {
 }
 
 void zglos(const char* co, const std::string& powod) {
-    klawisze_ekranu pomoc("dowolny klawisz: powrot do menu");
+    klawisze_ekranu pomoc(ekran_gry::powrot);
     drukuj("%s\n\r%s\n\r", co, zawiniety("Powod: " + powod).c_str());
     klawisz();
 }

@@ -73,9 +73,7 @@ char gracze::pokazsklad(int* wybrany) {
 }
 
 void gracze::sklad() {
-    klawisze_ekranu pomoc(
-        "gora/dol: wybor  lewo/prawo: gra/nie gra  spacja: wyjdz  "
-        "{9}BR {11}OBR {13}POM {15}NAP");
+    klawisze_ekranu pomoc(ekran_gry::sklad);
     for (;;) {
         int w = 0;
         char k = pokazsklad(&w);

@@ -106,7 +106,7 @@ void przyjmij(gracze& g, const oferta& o) {
 }  // namespace
 
 void gracze::kupno(int* kasa, int liga, int dni_dlugu) {
-    klawisze_ekranu pomoc("dol: kupujesz  gora: nastepny  spacja: zatwierdz  PgUp/PgDn: przewin");
+    klawisze_ekranu pomoc(ekran_gry::kupno);
     cls();
     linia("                 K U P N O  ");
     if (dni_dlugu >= 20) {
@@ -155,9 +155,7 @@ void gracze::kupno(int* kasa, int liga, int dni_dlugu) {
 }
 
 void gracze::sprzedarz(int* kasa) {
-    klawisze_ekranu pomoc(
-        "ENTER SPRZEDAJE OD RAZU!  gora/dol: wybor  spacja: wyjdz  "
-        "{9}BR {11}OBR {13}POM {15}NAP");
+    klawisze_ekranu pomoc(ekran_gry::sprzedarz);
     drukuj("Aby sprzedac wcisnij (enter) /n");
     for (;;) {
         int w = 0;
