@@ -11,8 +11,6 @@
 #include "wspolne/rezultat.h"
 
 namespace {
-constexpr int najmniej_graczy = 7;
-
 // One match of the user's club; the home side's name and goals always come first on screen.
 struct mecz {
     int liga = 0;

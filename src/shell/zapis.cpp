@@ -1,5 +1,6 @@
 #include "shell/zapis.h"
 
+#include <filesystem>
 #include <sstream>
 #include <string>
 
@@ -73,14 +74,30 @@ void zapis() {
     };
     std::string blad;
     if (!komplet::zapisz(katalog, pliki, &blad)) {
+        komunikat_stanu("Gra nie zapisana: " + blad);
         zglos("Gra NIE zostala zapisana!", blad);
         return;
     }
     drukuj("Zapisalem !");
+    // The screen clears the words at once: the menu that follows says it instead.
+    std::error_code e;
+    const auto gdzie = std::filesystem::absolute(katalog, e);
+    komunikat_stanu("Gra zapisana w " + (e ? std::string(katalog) : gdzie.string()));
 }
 
 void odczyt() {
     if (!zapytaj("Zaladowac gre? (t/n) \n\r")) return;
     std::string blad;
-    if (!wczytaj_zapis(&blad)) zglos("Nie wczytano gry, gra toczy sie dalej bez zmian.", blad);
+    if (wczytaj_zapis(&blad)) {
+        komunikat_stanu("Gra wczytana: sezon " + std::to_string(DR.sezon) + "/" +
+                        std::to_string(DR.sezon + 1) + ", kolejka " +
+                        std::to_string(DR.nr_kolejki + 1));
+        return;
+    }
+    std::error_code e;
+    bool jest = false;
+    for (const std::string& nazwa : nazwy)
+        jest = jest || std::filesystem::exists(std::filesystem::path(katalog) / nazwa, e);
+    komunikat_stanu(jest ? "Gra nie wczytana: " + blad : "Brak zapisanej gry");
+    zglos("Nie wczytano gry, gra toczy sie dalej bez zmian.", blad);
 }

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <string>
 
 #include "squad/gracze.h"
 #include "terminal/klawisze.h"
@@ -46,6 +47,17 @@ int rysuj(const gracze& g, int (&wiersze)[gracze::miejsc]) {
     return n;
 }
 
+// Why space does not leave the line-up screen; empty when it does.
+std::string powod_odmowy(const gracze& g) {
+    std::string powod;
+    if (g.sprawdzskl() > 11)
+        powod = "Wybrano " + std::to_string(g.sprawdzskl()) + " zawodnikow, najwyzej 11";
+    if (g.sprawdzbrm() > 1)
+        powod += (powod.empty() ? "Wybrano " : "; ") + std::to_string(g.sprawdzbrm()) +
+                 " bramkarzy, najwyzej 1";
+    return powod;
+}
+
 }  // namespace
 
 void zeruj_znacznik_skladu() {
@@ -78,6 +90,9 @@ void gracze::sklad() {
         int w = 0;
         char k = pokazsklad(&w);
         if (k == klawisze::prawo || k == klawisze::lewo) gra[w] = gra[w] == 0 ? 1 : 0;
-        if (k == klawisze::spacja && sprawdzskl() <= 11 && sprawdzbrm() <= 1) return;
+        if (k != klawisze::spacja) continue;
+        const std::string powod = powod_odmowy(*this);
+        if (powod.empty()) return;
+        komunikat_stanu(powod);
     }
 }

@@ -79,8 +79,7 @@ bool jest_komunikat_stanu() {
 }
 
 klawisze_ekranu::klawisze_ekranu(ekran_gry id)
-    : poprzednie_(biezacy_ekran().podpowiedz()),
-      poprzedni_(biezacy_ekran().ekran_gry_w_toku()) {
+    : poprzednie_(biezacy_ekran().podpowiedz()), poprzedni_(biezacy_ekran().ekran_gry_w_toku()) {
     biezacy_ekran().ustaw_podpowiedz(klawisze_ekranu_gry(id));
     biezacy_ekran().ustaw_ekran_gry(id);
 }

@@ -69,7 +69,8 @@ constexpr std::array<opis, 13> opisy{{
      "Uwaga: lewo przy budkach kupuje budke za 50000 zl (sprzedaz oddaje 25000).\n"
      "50 krzeselek kosztuje tyle, ile pokazuje ekran; sprzedaz oddaje polowe.\n"
      "Koszt albo zwrot zaznaczonego wiersza pokazuje linia na dole."},
-    {ekran_gry::bank, "gora: oddajesz  dol: pobierasz  lewo/prawo: kwota  enter: wykonaj  spacja: wyjdz",
+    {ekran_gry::bank,
+     "gora: oddajesz  dol: pobierasz  lewo/prawo: kwota  enter: wykonaj  spacja: wyjdz",
      "BANK: pozyczka i jej splata.\n"
      "gora: tryb \"oddajesz\" (splata)\n"
      "dol: tryb \"pobierasz\" (pozyczka)\n"

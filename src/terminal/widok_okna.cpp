@@ -23,12 +23,16 @@ bool puste_od(const ekran& e, int wiersz, int od) {
 // The F1 note goes to the line's end when that end is blank, two cells apart from the rest.
 constexpr int od_noty = ekran::szerokosc - static_cast<int>(widok_okna::nota_pomocy.size());
 
-void dopisz_note(std::vector<ekran::komorka>& linia) {
-    for (int k = od_noty - 2; k < ekran::szerokosc; ++k)
-        if (linia[k].znak != U' ') return;
-    for (int i = 0; i < ekran::szerokosc - od_noty; ++i)
-        linia[od_noty + i] = {static_cast<unsigned char>(widok_okna::nota_pomocy[i]),
-                              widok_okna::atrybut_pomocy};
+// Puts the text at the line's end when that end is blank, two cells apart from the rest.
+bool dopisz_na_koncu(std::vector<ekran::komorka>& linia, std::string_view tekst,
+                     std::uint8_t atrybut) {
+    const int od = ekran::szerokosc - static_cast<int>(tekst.size());
+    if (od < 2) return false;
+    for (int k = od - 2; k < ekran::szerokosc; ++k)
+        if (linia[k].znak != U' ' || linia[k].atrybut >> 4 != 0) return false;
+    for (std::size_t i = 0; i < tekst.size(); ++i)
+        linia[od + i] = {static_cast<unsigned char>(tekst[i]), atrybut};
+    return true;
 }
 
 // Text of the game's objects (a player's name) is shown as it is, braces too.
@@ -240,12 +244,14 @@ std::vector<ekran::komorka> widok_okna::linia_wlasna(const ekran& e) const {
             tekst.replace(i, wyjscie.size(), wyjscie_);
         linia = e.stan().empty() ? komorki_linii(tekst, atrybut_pomocy)
                                  : linia_tekstu(e.stan(), atrybut_stanu);
-    } else if (miejsce_na_note(e)) {
-        const int w = gora(e) + wierszy_ - 1;
-        for (int k = 0; k < ekran::szerokosc; ++k) linia.push_back(e.pole(k, w));
-    } else {
-        return {};
+        dopisz_na_koncu(linia, nota_pomocy, atrybut_pomocy);
+        return linia;
     }
-    dopisz_note(linia);
+    if (!miejsce_na_note(e)) return {};
+    // The game uses the row: a status goes to its blank end when it fits, else the F1 note.
+    const int w = gora(e) + wierszy_ - 1;
+    for (int k = 0; k < ekran::szerokosc; ++k) linia.push_back(e.pole(k, w));
+    if (e.stan().empty() || !dopisz_na_koncu(linia, e.stan(), atrybut_stanu))
+        dopisz_na_koncu(linia, nota_pomocy, atrybut_pomocy);
     return linia;
 }
