@@ -82,6 +82,18 @@ const przypadki = [
         await g.nacisnij('ArrowUp');
         assert.equal(await g.wpis(), 0);
     }],
+    ['F1 and the "?" button show the help; the closing key does not reach the game', async (g) => {
+        await g.nacisnij('ArrowDown', 'F1');
+        assert.match((await g.wiersze())[0], /^MENU GLOWNE/);
+        await g.nacisnij('ArrowDown');
+        assert.equal(await g.wpis(), 1);
+        await g.karta.click('#pomoc');
+        await g.spokoj();
+        assert.match(await g.tekst(), /Dowolny klawisz zamyka pomoc/);
+        await g.nacisnij('Space');
+        assert.equal(await g.wpis(), 1);
+        await g.nacisnij('ArrowUp');
+    }],
     ['space opens the squad screen and space leaves it', async (g) => {
         await g.do_wpisu(SKLAD);
         await g.nacisnij('Space');
@@ -114,10 +126,12 @@ const przypadki = [
         const przed = [await kolejka(g), await kasa(g)];
         await g.do_wpisu(ZAPIS);
         await g.nacisnij('Space', 't');
+        assert.match(await g.karta.$eval('#stan', (s) => s.textContent), /^Gra zapisana w /);
         await g.przeladuj();
         assert.equal(await kolejka(g), 'KOLEJKA LIGOWA: 1');
         await g.do_wpisu(ODCZYT);
         await g.nacisnij('Space', 't');
+        assert.match((await g.wiersze())[25], /^Gra wczytana: sezon 1995\/1996, kolejka 2 /);
         assert.deepEqual([await kolejka(g), await kasa(g)], przed);
     }],
     ['a failed flush shows the game\'s failure message, not the save', async (g) => {

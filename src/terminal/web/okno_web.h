@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "terminal/kolejka_bajtow.h"
@@ -27,5 +28,7 @@ class okno_web : public terminal {
     kolejka_bajtow oczekujace_;
     std::vector<std::uint32_t> klatka_;
     widok_okna widok_;
+    // The status message the page's message line shows, sent again only when it changes.
+    std::string stan_;
     terminal* poprzedni_ = nullptr;
 };

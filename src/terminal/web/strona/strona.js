@@ -16,6 +16,7 @@ const bramkowiec = (() => {
 
     const ekran = document.getElementById('ekran');
     const komunikatEl = document.getElementById('komunikat');
+    const stanEl = document.getElementById('stan');
     const wiersze = [];
     const html = [];
     let komorki = new Uint32Array(0);
@@ -85,6 +86,12 @@ const bramkowiec = (() => {
     }
 
     document.addEventListener('keydown', (e) => {
+        // F1 is the game's help, not the browser's.
+        if (e.key === 'F1') {
+            e.preventDefault();
+            wyslij('F1', e.timeStamp);
+            return;
+        }
         if (e.ctrlKey || e.metaKey || e.altKey || POMIJANE.test(e.key)) return;
         e.preventDefault();
         wyslij(e.key, e.timeStamp);
@@ -132,6 +139,11 @@ const bramkowiec = (() => {
         wyslij('!wgraj');
     }
 
+    document.getElementById('pomoc').addEventListener('click', (e) => {
+        e.currentTarget.blur();
+        wyslij('F1', e.timeStamp);
+    });
+
     const pliki = document.getElementById('pliki');
     document.getElementById('pobierz').addEventListener('click', (e) => {
         e.currentTarget.blur();
@@ -173,6 +185,9 @@ const bramkowiec = (() => {
             return new Promise((gotowe) => Module.FS.syncfs(false, (blad) => gotowe(!blad)));
         },
         komunikat,
+        stan(tekst) {
+            stanEl.textContent = tekst;
+        },
     };
 })();
 
