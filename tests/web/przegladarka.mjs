@@ -192,7 +192,9 @@ const przypadki = [
         await g.nacisnij('Space', 't');
         assert.equal(await kolejka(g), 'KOLEJKA LIGOWA: 1');
     }],
-    ['the key help stands under the grid', async (g) => {
+    ['the key help stands under the grid once a key has cleared the status', async (g) => {
+        assert.match((await g.wiersze())[25], /^Gra wczytana/);
+        await g.nacisnij('ArrowDown', 'ArrowUp');
         const w = await g.wiersze();
         assert.equal(w.length, 26);
         assert.match(w[25], /gora\/dol: wybor/);
