@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "terminal/ekran.h"
+#include "terminal/klawisze.h"
 #include "terminal/terminal.h"
 
 namespace {
@@ -62,7 +63,8 @@ void linia(const char* tekst) {
 
 int klawisz() {
     const int k = wymagany().klawisz(biezacy_ekran());
-    biezacy_ekran().ustaw_stan("");
+    // An arrow's first half is not yet the player's next key.
+    if (k != klawisze::strzalka) biezacy_ekran().ustaw_stan("");
     return k;
 }
 

@@ -22,8 +22,8 @@ void linia(const char* tekst);
 int klawisz();
 void czekaj(int milisekundy);
 
-// What the screen leaves unsaid, for the player to see until the next key the game reads;
-// kept beside the screen buffer, never in it.
+// What the screen leaves unsaid, for the player to see until the next key the game reads
+// (an arrow's two halves are one key); kept beside the screen buffer, never in it.
 void komunikat_stanu(const std::string& tekst);
 bool jest_komunikat_stanu();
 

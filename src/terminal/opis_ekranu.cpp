@@ -27,7 +27,7 @@ constexpr std::array<opis, 13> opisy{{
      "Mniej niz 7 wybranych zawodnikow przegrywa mecz walkowerem.\n"
      "Zawodnik traci 1 punkt sily na mecz; ze sila 0 nic nie daje druzynie."},
     {ekran_gry::sklad,
-     "gora/dol: wybor  lewo/prawo: gra/nie gra  spacja: wyjdz  {9}BR {11}OBR {13}POM {15}NAP",
+     "gora/dol: wybor  lewo/prawo: gra/nie  spacja: wyjdz  {9}BR {11}OBR {13}POM {15}NAP",
      "SKLAD: wybor zawodnikow na nastepny mecz (\"gra\" przy wybranych).\n"
      "gora/dol: przesuwa znacznik\n"
      "lewo albo prawo: wstawia zaznaczonego do skladu albo go wyjmuje\n"
@@ -39,7 +39,7 @@ constexpr std::array<opis, 13> opisy{{
      "(do 20). Zawodnik z sila 0 nic nie daje druzynie: zmieniaj sklad.\n"
      "Mniej niz 3 obroncow albo pomocnikow oslabia te linie."},
     {ekran_gry::sprzedarz,
-     "ENTER SPRZEDAJE OD RAZU!  gora/dol: wybor  spacja: wyjdz  {9}BR {11}OBR {13}POM {15}NAP",
+     "ENTER SPRZEDAJE OD RAZU!  gora/dol  spacja: wyjdz  {9}BR {11}OBR {13}POM {15}NAP",
      "SPRZEDARZ: sprzedaz zawodnikow. Wyglada jak SKLAD, ale to inny ekran!\n"
      "gora/dol: przesuwa znacznik\n"
      "Enter: SPRZEDAJE zaznaczonego od razu, bez pytania, za kwote z kolumny cena\n"

@@ -82,7 +82,7 @@ TEST(Menu, EachScreenNamesItsKeysOutsideTheBufferInEightyColumns) {
         std::initializer_list<int> wyjscie;
         const char* klawisze;
     };
-    for (const przypadek& p : {przypadek{1, {32}, "lewo/prawo: gra/nie gra"},
+    for (const przypadek& p : {przypadek{1, {32}, "lewo/prawo: gra/nie"},
                                {2, {32}, "dol: kupujesz"},
                                {3, {32}, "ENTER SPRZEDAJE OD RAZU!"},
                                {4, {0, 0, 0}, "dowolny klawisz"},
