@@ -20,7 +20,7 @@ bool puste_od(const ekran& e, int wiersz, int od) {
     return true;
 }
 
-// The F1 note goes to the line's end when that end is blank, two cells apart from the rest.
+// Where the F1 note starts at a line's end.
 constexpr int od_noty = ekran::szerokosc - static_cast<int>(widok_okna::nota_pomocy.size());
 
 // Puts the text at the line's end when that end is blank, two cells apart from the rest.
