@@ -57,7 +57,7 @@ TEST(ObrazWindows, GreyBlanksArePaintedWhiteButGreyTextStaysGrey) {
     const auto o = okno(80, 24).obraz(e);
     EXPECT_EQ(pole(o, 80, 0, 0).Attributes, 7);
     EXPECT_EQ(pole(o, 80, 1, 0).Attributes, 15);
-    EXPECT_EQ(pole(o, 80, 79, 23).Attributes, 15);
+    EXPECT_EQ(pole(o, 80, 79, 22).Attributes, 15);
 }
 
 TEST(ObrazWindows, TheWindowFollowsTheCursorAndBlanksPastColumn80) {
