@@ -99,7 +99,10 @@ const przypadki = [
         await g.nacisnij('Space');
         assert.match(await g.tekst(), /imie {7}umie/);
         await g.karta.screenshot({path: path.join(wyniki, 'web-sklad.png')});
-        await g.nacisnij('Space');
+        // The second goalkeeper makes 12: space stays and says why.
+        await g.nacisnij('ArrowDown', 'ArrowLeft', 'Space');
+        assert.match((await g.wiersze())[25], /^Wybrano 12 zawodnikow, najwyzej 11/);
+        await g.nacisnij('ArrowLeft', 'ArrowUp', 'Space');
         assert.equal(await g.wpis(), SKLAD);
     }],
     ['fifty keys sent at once are all delivered', async (g) => {
@@ -223,6 +226,19 @@ const przypadki = [
         assert.deepEqual(await g.wiersze(), na_dole);
         await g.nacisnij('PageUp', 'Space');
         assert.equal(await g.wpis(), KUPNO);
+    }],
+    ['a line-up with no fitness left is warned of on the menu', async (g) => {
+        const pliki = zapis_startowy(path.join(stan.pobrane, 'bez_sil'));
+        const gracze = fs.readFileSync(pliki[1], 'utf8').replace(/^(\S+ \d+) \d+/gm, '$1 0');
+        fs.writeFileSync(pliki[1], gracze);
+        await (await g.karta.$('#pliki')).uploadFile(...pliki);
+        assert.match(await komunikat(g), /^Wgrano zapis/);
+        await g.spokoj();
+        await g.do_wpisu(ODCZYT);
+        await g.nacisnij('Space', 't');
+        await g.nacisnij('ArrowUp');
+        assert.match(await g.karta.$eval('#stan', (s) => s.textContent),
+            /^Uwaga: sila linii obr:0 pom:0 at:0, bez sil: Kowalczyk, Nowak/);
     }],
 ];
 
