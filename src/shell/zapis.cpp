@@ -7,6 +7,7 @@
 #include "club/boisko.h"
 #include "league/zespoly.h"
 #include "shell/komplet.h"
+#include "shell/utrwal.h"
 #include "squad/gracze.h"
 #include "terminal/klawisze.h"
 #include "terminal/konsola.h"
@@ -80,9 +81,7 @@ void zapis() {
     }
     drukuj("Zapisalem !");
     // The screen clears the words at once: the menu that follows says it instead.
-    std::error_code e;
-    const auto gdzie = std::filesystem::absolute(katalog, e);
-    komunikat_stanu("Gra zapisana w " + (e ? std::string(katalog) : gdzie.string()));
+    komunikat_stanu("Gra zapisana " + komplet::miejsce(katalog));
 }
 
 void odczyt() {

@@ -129,7 +129,7 @@ const przypadki = [
         const przed = [await kolejka(g), await kasa(g)];
         await g.do_wpisu(ZAPIS);
         await g.nacisnij('Space', 't');
-        assert.match(await g.karta.$eval('#stan', (s) => s.textContent), /^Gra zapisana w /);
+        assert.match(await g.karta.$eval('#stan', (s) => s.textContent), /^Gra zapisana w pamieci przegladarki$/);
         await g.przeladuj();
         assert.equal(await kolejka(g), 'KOLEJKA LIGOWA: 1');
         await g.do_wpisu(ODCZYT);
