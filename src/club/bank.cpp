@@ -9,10 +9,6 @@
 
 namespace {
 
-// The loan clock: repaying opens at the 10th league match in debt, borrowing ends at the 20th.
-constexpr int splata_od = 10;
-constexpr int pobieranie_do = 19;
-constexpr int termin = 20;
 constexpr int krok = 10000;
 
 void pokaz_bank(const boisko& st, bool oddajesz, int ile) {
@@ -20,15 +16,15 @@ void pokaz_bank(const boisko& st, bool oddajesz, int ile) {
     linia(" B A N K \n");
     drukuj(" Dlug : %u\n", static_cast<unsigned>(st.dlug));
     drukuj(" Kasa : %d\n", st.kasa);
-    if (oddajesz && st.dni_dlugu >= splata_od) linia(" Oddajesz (enter)");
-    if (!oddajesz && st.dni_dlugu <= pobieranie_do) linia(" Pobierasz (enter)");
+    if (oddajesz && st.dni_dlugu >= boisko::splata_od) linia(" Oddajesz (enter)");
+    if (!oddajesz && st.dni_dlugu <= boisko::pobieranie_do) linia(" Pobierasz (enter)");
     drukuj(" Ile  : %u (lewo/prawo)\n", static_cast<unsigned>(ile));
     drukuj(" Pobierasz/oddajesz (gora/dol)\n");
     if (st.dni_dlugu > 0) {
-        drukuj(" Dni do splaty %d\n.", termin - st.dni_dlugu);
-        if (st.dni_dlugu < splata_od) {
+        drukuj(" Dni do splaty %d\n.", boisko::termin_dlugu - st.dni_dlugu);
+        if (st.dni_dlugu < boisko::splata_od) {
             drukuj(" Za %d kolejek ligowych, bedziesz mogl zaczac splacac dlug.\n",
-                   splata_od - st.dni_dlugu);
+                   boisko::splata_od - st.dni_dlugu);
         }
     }
 }
@@ -52,11 +48,11 @@ void pobierz(boisko& st, int ile) {
 std::string powod_bez_skutku(const boisko& st, bool oddajesz, int ile) {
     const std::string zegar = " (teraz " + std::to_string(st.dni_dlugu) + ")";
     if (oddajesz && st.dlug <= 0) return "Enter: nie ma dlugu do splacenia";
-    if (oddajesz && st.dni_dlugu < splata_od)
-        return "Enter: splata dopiero od " + std::to_string(splata_od) +
+    if (oddajesz && st.dni_dlugu < boisko::splata_od)
+        return "Enter: splata dopiero od " + std::to_string(boisko::splata_od) +
                ". kolejki ligowej z dlugiem" + zegar;
-    if (!oddajesz && st.dni_dlugu > pobieranie_do)
-        return "Enter: po " + std::to_string(pobieranie_do) +
+    if (!oddajesz && st.dni_dlugu > boisko::pobieranie_do)
+        return "Enter: po " + std::to_string(boisko::pobieranie_do) +
                " kolejkach z dlugiem bank nie pozycza" + zegar;
     if (ile <= 0) return "Enter: kwota 0, prawo dodaje " + std::to_string(krok);
     if (oddajesz) return "Enter: brak kasy na splate";

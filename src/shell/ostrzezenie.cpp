@@ -7,9 +7,8 @@
 #include "squad/gracze.h"
 
 namespace {
-// The loan clock's end, where transfers stop; the warning comes this many rounds before.
-constexpr int koniec_zegara = 20;
-constexpr int ostrzegaj_od = 15;
+// The loan clock's reading from which the menu warns of its term.
+constexpr int ostrzegaj_od = boisko::termin_dlugu - 5;
 
 std::string sily_linii() {
     const int o = GR.obrona();
@@ -35,12 +34,12 @@ std::string ostrzezenie_przed_meczem() {
                          std::to_string(najmniej_graczy) + " oddaje mecz walkowerem");
     else if (std::string s = sily_linii(); !s.empty())
         powody.push_back(s);
-    if (ST.dni_dlugu >= koniec_zegara)
+    if (ST.zakaz_transferow())
         powody.push_back(std::string("termin dlugu minal: transfery zablokowane") +
                          (ST.dlug > 0 ? ", morale spada co mecz" : ""));
     else if (ST.dni_dlugu >= ostrzegaj_od)
         powody.push_back("dlug od " + std::to_string(ST.dni_dlugu) + " kolejek, od " +
-                         std::to_string(koniec_zegara) + ". zakaz transferow");
+                         std::to_string(boisko::termin_dlugu) + ". zakaz transferow");
     std::string tekst;
     for (const std::string& p : powody) tekst += (tekst.empty() ? "Uwaga: " : "; ") + p;
     return tekst;

@@ -29,7 +29,7 @@ int rysuj(const gracze& g, int (&wiersze)[gracze::miejsc]) {
     int n = 0;
     unsigned wartosc = 0;
     for (int p = 0; p < gracze::pozycji; ++p) {
-        kolor(9 + 2 * p);
+        kolor(gracze::kolor_pozycji(p));
         for (int i = 0; i < gracze::miejsc; ++i) {
             if (g.wiek[i] <= 0 || g.pozycja[i] != p) continue;
             unsigned c = static_cast<unsigned>(cena(g.umiejetnosci[i], g.wiek[i]));
@@ -60,6 +60,16 @@ std::string powod_odmowy(const gracze& g) {
 
 }  // namespace
 
+std::string gracze::legenda_pozycji() {
+    constexpr const char* skroty[pozycji] = {"BR", "OBR", "POM", "NAP"};
+    std::string legenda;
+    for (int p = 0; p < pozycji; ++p) {
+        if (p > 0) legenda += ' ';
+        legenda += "{" + std::to_string(kolor_pozycji(p)) + "}" + skroty[p];
+    }
+    return legenda;
+}
+
 void zeruj_znacznik_skladu() {
     znacznik = 0;
 }
@@ -85,7 +95,7 @@ char gracze::pokazsklad(int* wybrany) {
 }
 
 void gracze::sklad() {
-    klawisze_ekranu pomoc(ekran_gry::sklad);
+    klawisze_ekranu pomoc(ekran_gry::sklad, legenda_pozycji());
     for (;;) {
         int w = 0;
         char k = pokazsklad(&w);

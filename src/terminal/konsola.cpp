@@ -80,9 +80,9 @@ bool jest_komunikat_stanu() {
     return !biezacy_ekran().stan().empty();
 }
 
-klawisze_ekranu::klawisze_ekranu(ekran_gry id)
+klawisze_ekranu::klawisze_ekranu(ekran_gry id, const std::string& dopisek)
     : poprzednie_(biezacy_ekran().podpowiedz()), poprzedni_(biezacy_ekran().ekran_gry_w_toku()) {
-    biezacy_ekran().ustaw_podpowiedz(klawisze_ekranu_gry(id));
+    biezacy_ekran().ustaw_podpowiedz(klawisze_ekranu_gry(id) + dopisek);
     biezacy_ekran().ustaw_ekran_gry(id);
 }
 

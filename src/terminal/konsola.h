@@ -14,6 +14,8 @@ void gotoxy(int x, int y);
 // The console attribute byte: low nibble foreground, high nibble background (1 blue, 2 green,
 // 4 red, 8 bright).
 void kolor(int atrybut);
+// The screens' ordinary text: bright white on black.
+inline constexpr int kolor_tekstu = 15;
 // printf conventions, printed character for character.
 void drukuj(const char* format, ...) __attribute__((format(printf, 1, 2)));
 // The text followed by one newline.
@@ -27,12 +29,12 @@ void czekaj(int milisekundy);
 void komunikat_stanu(const std::string& tekst);
 bool jest_komunikat_stanu();
 
-// Names the screen that declares it, its keys for the help line and its full help, until the
-// end of the enclosing scope, when the previous screen's are back. The screen buffer is not
-// touched.
+// Names the screen that declares it, its keys for the help line (and what the screen adds to
+// them, e.g. its colours) and its full help, until the end of the enclosing scope, when the
+// previous screen's are back. The screen buffer is not touched.
 class klawisze_ekranu {
   public:
-    explicit klawisze_ekranu(ekran_gry id);
+    explicit klawisze_ekranu(ekran_gry id, const std::string& dopisek = {});
     ~klawisze_ekranu();
     klawisze_ekranu(const klawisze_ekranu&) = delete;
     klawisze_ekranu& operator=(const klawisze_ekranu&) = delete;

@@ -26,20 +26,18 @@ constexpr std::array<opis, 13> opisy{{
      "Uwaga: klawisz dziala od razu, nic nie da sie cofnac.\n"
      "Mniej niz 7 wybranych zawodnikow przegrywa mecz walkowerem.\n"
      "Zawodnik traci 1 punkt sily na mecz; ze sila 0 nic nie daje druzynie."},
-    {ekran_gry::sklad,
-     "gora/dol: wybor  lewo/prawo: gra/nie  spacja: wyjdz  {9}BR {11}OBR {13}POM {15}NAP",
+    {ekran_gry::sklad, "gora/dol: wybor  lewo/prawo: gra/nie  spacja: wyjdz  ",
      "SKLAD: wybor zawodnikow na nastepny mecz (\"gra\" przy wybranych).\n"
      "gora/dol: przesuwa znacznik\n"
      "lewo albo prawo: wstawia zaznaczonego do skladu albo go wyjmuje\n"
      "Enter: nic\n"
      "spacja: wyjscie, tylko przy najwyzej 11 zawodnikach i 1 bramkarzu\n"
-     "Kolory: BR bramkarz, OBR obronca, POM pomocnik, NAP napastnik\n"
+     "Kolory w linii klawiszy: BR bramkarz, OBR obronca, POM pomocnik, NAP napastnik\n"
      "Uwaga: mniej niz 7 wybranych przegrywa mecz walkowerem.\n"
      "Kazdy mecz odbiera grajacemu 1 punkt sily, odpoczynek poza skladem oddaje 5\n"
      "(do 20). Zawodnik z sila 0 nic nie daje druzynie: zmieniaj sklad.\n"
      "Mniej niz 3 obroncow albo pomocnikow oslabia te linie."},
-    {ekran_gry::sprzedarz,
-     "ENTER SPRZEDAJE OD RAZU!  gora/dol  spacja: wyjdz  {9}BR {11}OBR {13}POM {15}NAP",
+    {ekran_gry::sprzedarz, "ENTER SPRZEDAJE OD RAZU!  gora/dol  spacja: wyjdz  ",
      "SPRZEDARZ: sprzedaz zawodnikow. Wyglada jak SKLAD, ale to inny ekran!\n"
      "gora/dol: przesuwa znacznik\n"
      "Enter: SPRZEDAJE zaznaczonego od razu, bez pytania, za kwote z kolumny cena\n"
@@ -112,7 +110,7 @@ const opis& znajdz(ekran_gry id) {
 }
 }  // namespace
 
-const char* klawisze_ekranu_gry(ekran_gry id) {
+std::string klawisze_ekranu_gry(ekran_gry id) {
     return znajdz(id).klawisze;
 }
 

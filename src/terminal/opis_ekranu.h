@@ -22,8 +22,8 @@ enum class ekran_gry {
 };
 
 // The screen's key line; "{N}" switches to console attribute N, "{wyjscie}" stands for the
-// platform's way out.
-const char* klawisze_ekranu_gry(ekran_gry id);
+// platform's way out. A screen may add to its end (the squad's position colours).
+std::string klawisze_ekranu_gry(ekran_gry id);
 // The help for the screen: what it is, each key, what to watch for; one line per element,
 // each at most 78 characters.
 std::vector<std::string> opis_ekranu_gry(ekran_gry id);
