@@ -203,6 +203,8 @@ class Gra(unittest.TestCase):
                                                 "t: tak", "t: tak", "powrot do menu",
                                                 "dowolny klawisz")):
                     self.assertIn(slowo, tekst)
+                # One game at a time runs in a folder.
+                self.zakoncz(gra)
 
     def test_f1_help_and_the_status_of_a_save_and_a_load_at_24_rows(self):
         gra = self.start()

@@ -32,6 +32,8 @@ async function odpowiada(adres) {
 // between a save and the reload that reads it. A port taken by someone else is skipped.
 export async function serwer(strona) {
     for (let port = PIERWSZY_PORT; port < PIERWSZY_PORT + 20; ++port) {
+        // Another run's server would answer the polls below before ours fails to bind.
+        if (await odpowiada(`http://127.0.0.1:${port}/index.html`)) continue;
         const proces = spawn('python3', ['-m', 'http.server', String(port), '--bind', '127.0.0.1',
             '-d', strona], {stdio: 'ignore'});
         let zakonczony = false;
