@@ -19,6 +19,7 @@ const bramkowiec = (() => {
 
     const ekran = document.getElementById('ekran');
     const komunikatEl = document.getElementById('komunikat');
+    const stanEl = document.getElementById('stan');
     const wiersze = [];
     const html = [];
     let komorki = new Uint32Array(0);
@@ -91,6 +92,12 @@ const bramkowiec = (() => {
     }
 
     document.addEventListener('keydown', (e) => {
+        // F1 is the game's help, not the browser's.
+        if (e.key === 'F1') {
+            e.preventDefault();
+            wyslij('F1', e.timeStamp);
+            return;
+        }
         if (e.ctrlKey || e.metaKey || e.altKey || POMIJANE.test(e.key)) return;
         e.preventDefault();
         wyslij(e.key, e.timeStamp);
@@ -156,6 +163,11 @@ const bramkowiec = (() => {
         for (const p of wybrane) FS.writeFile('/wgrane/' + p.name, new Uint8Array(await p.arrayBuffer()));
         wyslij('!wgraj');
     }
+
+    document.getElementById('pomoc').addEventListener('click', (e) => {
+        e.currentTarget.blur();
+        wyslij('F1', e.timeStamp);
+    });
 
     const pliki = document.getElementById('pliki');
     document.getElementById('pobierz').addEventListener('click', (e) => {
@@ -234,6 +246,9 @@ const bramkowiec = (() => {
             return new Promise((gotowe) => Module.FS.syncfs(false, (blad) => gotowe(!blad)));
         },
         komunikat,
+        stan(tekst) {
+            stanEl.textContent = tekst;
+        },
     };
 })();
 
