@@ -1,3 +1,5 @@
+#include <string>
+
 #include "club/boisko.h"
 #include "jezyk/jezyk.h"
 #include "terminal/klawisze.h"
@@ -13,6 +15,50 @@ constexpr int zwrot_za_budke = 25000;
 
 int koszt_krzeselek(int pojemnosc) {
     return pojemnosc / 2 + 10000;
+}
+
+// Selling back the last 50 seats returns half of what they cost.
+int zwrot_za_krzeselka(int pojemnosc) {
+    return (pojemnosc - 50) / 4 + 5000;
+}
+
+std::string zl(int kwota) {
+    return std::to_string(kwota) + _(" zl");
+}
+
+// What one step left and right does to the marked row, as podnies and obniz decide it.
+std::string skutek_kroku(const boisko& st, int kursor) {
+    switch (kursor) {
+        case krzeselka:
+            return std::string(st.kasa > koszt_krzeselek(st.pojemnosc)
+                                   ? _("lewo: 50 krzeselek za ") + zl(koszt_krzeselek(st.pojemnosc))
+                                   : _("lewo: za malo kasy na 50 krzeselek (") +
+                                         zl(koszt_krzeselek(st.pojemnosc)) + ")") +
+                   (st.pojemnosc > 50
+                        ? _("  prawo: sprzedaz 50 za ") + zl(zwrot_za_krzeselka(st.pojemnosc))
+                        : _("  prawo: nic (najmniej 50)"));
+        case budek:
+            return std::string(st.kasa > cena_budki
+                                   ? _("lewo: budka za ") + zl(cena_budki)
+                                   : _("lewo: za malo kasy na budke (") + zl(cena_budki) + ")") +
+                   (st.budki > 0 ? _("  prawo: sprzedaz budki za ") + zl(zwrot_za_budke)
+                                 : _("  prawo: nic (brak budek)"));
+        case policji:
+            return st.policja > 0 ? _("lewo: policjant wiecej  prawo: policjant mniej")
+                                  : _("lewo: policjant wiecej  prawo: nic (brak policji)");
+        case placy:
+            return st.placa > 50 ? _("lewo: placa +50 na mecz  prawo: placa -50 na mecz")
+                                 : _("lewo: placa +50 na mecz  prawo: nic (najmniej 50)");
+        case ceny:
+            return std::string(st.poziom_ceny < 3 ? _("lewo: bilet po ") +
+                                                        zl(cena_biletu(st.liga, st.poziom_ceny + 1))
+                                                  : _("lewo: nic (najwyzsza cena)")) +
+                   (st.poziom_ceny > 0
+                        ? _("  prawo: bilet po ") + zl(cena_biletu(st.liga, st.poziom_ceny - 1))
+                        : _("  prawo: nic (za darmo)"));
+        default:
+            return _("lewo/prawo: nic w tym wierszu");
+    }
 }
 
 void drukuj_cene(int liga, int poziom) {
@@ -66,10 +112,9 @@ void podnies(boisko& st, int kursor) {
 void obniz(boisko& st, int kursor) {
     switch (kursor) {
         case krzeselka:
-            // Selling back the last 50 seats returns half of what they cost.
             if (st.pojemnosc > 50) {
+                dodaj(st.kasa, zwrot_za_krzeselka(st.pojemnosc));
                 st.pojemnosc -= 50;
-                dodaj(st.kasa, st.pojemnosc / 4 + 5000);
             }
             break;
         case budek:
@@ -113,13 +158,13 @@ void boisko::pokaz() const {
 }
 
 void boisko::stadion() {
-    klawisze_ekranu pomoc(
-        _("gora/dol: wybor  lewo: wiecej  prawo: mniej (od razu)  spacja: wyjdz"));
+    klawisze_ekranu pomoc(ekran_gry::stadion);
     int kursor = 0;
     for (;;) {
         pokaz();
         gotoxy(35, kursor + 4);
         drukuj("<-");
+        komunikat_stanu(skutek_kroku(*this, kursor));
         const int k = klawisz();
         if (k == klawisze::spacja) return;
         if (k == klawisze::gora && kursor > 0) --kursor;

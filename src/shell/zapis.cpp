@@ -1,5 +1,6 @@
 #include "shell/zapis.h"
 
+#include <filesystem>
 #include <sstream>
 #include <string>
 
@@ -8,6 +9,7 @@
 #include "league/zespoly.h"
 #include "shell/komplet.h"
 #include "shell/pliki_zapisu.h"
+#include "shell/utrwal.h"
 #include "squad/gracze.h"
 #include "terminal/klawisze.h"
 #include "terminal/konsola.h"
@@ -20,7 +22,7 @@ std::string w_zapisie(const char* plik) {
 }
 
 bool zapytaj(const char* pytanie) {
-    klawisze_ekranu pomoc(_("t: tak  kazdy inny klawisz: nie"));
+    klawisze_ekranu pomoc(ekran_gry::pytanie);
     cls();
     drukuj("%s", pytanie);
     return klawisz() == klawisze::tak;
@@ -47,7 +49,7 @@ std::string zawiniety(const std::string& tekst) {
 }
 
 void zglos(const char* co, const std::string& powod) {
-    klawisze_ekranu pomoc(_("dowolny klawisz: powrot do menu"));
+    klawisze_ekranu pomoc(ekran_gry::powrot);
     drukuj("%s\n\r%s\n\r", co, zawiniety(_("Powod: ") + powod).c_str());
     klawisz();
 }
@@ -79,14 +81,28 @@ void zapis() {
     };
     std::string blad;
     if (!komplet::zapisz(katalog_zapisu, pliki, &blad)) {
+        komunikat_stanu(_("Gra nie zapisana: ") + blad);
         zglos(_("Gra NIE zostala zapisana!"), blad);
         return;
     }
     drukuj(_("Zapisalem !"));
+    // The screen clears the words at once: the menu that follows says it instead.
+    komunikat_stanu(_("Gra zapisana ") + komplet::miejsce(katalog_zapisu));
 }
 
 void odczyt() {
     if (!zapytaj(_("Zaladowac gre? (t/n) \n\r"))) return;
     std::string blad;
-    if (!wczytaj_zapis(&blad)) zglos(_("Nie wczytano gry, gra toczy sie dalej bez zmian."), blad);
+    if (wczytaj_zapis(&blad)) {
+        komunikat_stanu(_("Gra wczytana: sezon ") + std::to_string(DR.sezon) + "/" +
+                        std::to_string(DR.sezon + 1) + _(", kolejka ") +
+                        std::to_string(DR.nr_kolejki + 1));
+        return;
+    }
+    std::error_code e;
+    bool jest = false;
+    for (const std::string& nazwa : nazwy)
+        jest = jest || std::filesystem::exists(std::filesystem::path(katalog_zapisu) / nazwa, e);
+    komunikat_stanu(jest ? _("Gra nie wczytana: ") + blad : _("Brak zapisanej gry"));
+    zglos(_("Nie wczytano gry, gra toczy sie dalej bez zmian."), blad);
 }

@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "terminal/opis_ekranu.h"
+
 // The console screen buffer the game prints to: 80 columns by 300 rows of characters with
 // their attribute bytes, written with the console's own rules (wrap at column 80, "\n", "\r",
 // "\t", scrolling past the last row).
@@ -40,6 +42,12 @@ class ekran {
     // the cells, never in them: what the game printed stays exactly what it printed.
     void ustaw_podpowiedz(std::string_view tekst) { podpowiedz_ = tekst; }
     const std::string& podpowiedz() const { return podpowiedz_; }
+    // Which screen is in force, for its full help.
+    void ustaw_ekran_gry(ekran_gry id) { ekran_gry_ = id; }
+    ekran_gry ekran_gry_w_toku() const { return ekran_gry_; }
+    // What the screens leave unsaid, shown in the key help's place until the next key.
+    void ustaw_stan(std::string_view tekst) { stan_ = tekst; }
+    const std::string& stan() const { return stan_; }
 
   private:
     static std::size_t indeks(int k, int w) { return static_cast<std::size_t>(w) * szerokosc + k; }
@@ -51,4 +59,6 @@ class ekran {
     int y_ = 0;
     std::uint8_t atrybut_ = atrybut_poczatkowy;
     std::string podpowiedz_;
+    ekran_gry ekran_gry_ = ekran_gry::brak;
+    std::string stan_;
 };

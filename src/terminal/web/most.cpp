@@ -27,6 +27,8 @@ EM_JS(void, js_slowo, (const char* polskie, const char* angielskie),
       { bramkowiec.slowo(UTF8ToString(polskie), UTF8ToString(angielskie)); });
 
 EM_JS(void, js_komunikat, (const char* tekst), { bramkowiec.komunikat(UTF8ToString(tekst)); });
+
+EM_JS(void, js_stan, (const char* tekst), { bramkowiec.stan(UTF8ToString(tekst)); });
 }  // namespace
 
 namespace strona {
@@ -63,6 +65,10 @@ bool angielski() {
 
 void komunikat(const std::string& tekst) {
     js_komunikat(tekst.c_str());
+}
+
+void stan(const std::string& tekst) {
+    js_stan(tekst.c_str());
 }
 
 }  // namespace strona

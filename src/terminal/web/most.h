@@ -23,6 +23,8 @@ void slowo(const std::string& polskie, const std::string& angielskie);
 bool angielski();
 // A line for the player under the game's screen.
 void komunikat(const std::string& tekst);
+// The game's status message beside it, until the game clears it.
+void stan(const std::string& tekst);
 
 // The page has put a saved game to check into katalog_wgrania.
 inline constexpr const char* zdarzenie_wgrania = "!wgraj";

@@ -50,6 +50,12 @@ void okno_web::uspij(int milisekundy) {
 }
 
 void okno_web::maluj(const ekran& e) {
+    // The message line under the screen repeats the status, whole, as it may be longer than
+    // the help line.
+    if (e.stan() != stan_) {
+        stan_ = e.stan();
+        strona::stan(stan_);
+    }
     klatka(e, widok_, klatka_);
     // While the cursor is scrolled out of sight the page shows none.
     const auto kursor = widok_.wiersz_kursora(e);

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "terminal/okno_bazowe.h"
@@ -21,4 +22,6 @@ class okno_web : public okno_bazowe {
     void uspij(int milisekundy) override;
 
     std::vector<std::uint32_t> klatka_;
+    // The status message the page's message line shows, sent again only when it changes.
+    std::string stan_;
 };

@@ -1,5 +1,6 @@
 #include <system_error>
 
+#include "jezyk/jezyk.h"
 #include "shell/utrwal.h"
 #include "terminal/web/most.h"
 
@@ -12,6 +13,11 @@ bool utrwal(const std::filesystem::path& sciezka) {
     const auto stan = std::filesystem::status(sciezka, e);
     if (e) return false;
     return !std::filesystem::is_directory(stan) || strona::utrwal();
+}
+
+// The page keeps the files in the browser; "Pobierz zapis" brings them to the disk.
+std::string miejsce(const std::filesystem::path&) {
+    return _("w pamieci przegladarki");
 }
 
 }  // namespace komplet

@@ -28,6 +28,8 @@ const bramkowiec = (() => {
         ['#dotyk [data-klawisz="ArrowLeft"]', 'aria-label', N_('Strzalka w lewo')],
         ['#dotyk [data-klawisz="ArrowRight"]', 'aria-label', N_('Strzalka w prawo')],
         ['#dotyk [data-klawisz=" "]', null, N_('Spacja')],
+        ['#pomoc', 'aria-label', N_('Pomoc ekranu (F1)')],
+        ['#pomoc', 'title', N_('Pomoc ekranu (F1)')],
         ['#pobierz', null, N_('Pobierz zapis')],
         ['#wgraj', null, N_('Wgraj zapis')],
         // The switch names the other language, in that language.
@@ -46,6 +48,7 @@ const bramkowiec = (() => {
 
     const ekran = document.getElementById('ekran');
     const komunikatEl = document.getElementById('komunikat');
+    const stanEl = document.getElementById('stan');
     const wiersze = [];
     const html = [];
     let komorki = new Uint32Array(0);
@@ -129,6 +132,12 @@ const bramkowiec = (() => {
     }
 
     document.addEventListener('keydown', (e) => {
+        // F1 is the game's help, not the browser's.
+        if (e.key === 'F1') {
+            e.preventDefault();
+            wyslij('F1', e.timeStamp);
+            return;
+        }
         if (e.ctrlKey || e.metaKey || e.altKey || POMIJANE.test(e.key)) return;
         e.preventDefault();
         wyslij(e.key, e.timeStamp);
@@ -194,6 +203,11 @@ const bramkowiec = (() => {
         for (const p of wybrane) FS.writeFile('/wgrane/' + p.name, new Uint8Array(await p.arrayBuffer()));
         wyslij('!wgraj');
     }
+
+    document.getElementById('pomoc').addEventListener('click', (e) => {
+        e.currentTarget.blur();
+        wyslij('F1', e.timeStamp);
+    });
 
     const pliki = document.getElementById('pliki');
     document.getElementById('pobierz').addEventListener('click', (e) => {
@@ -280,6 +294,9 @@ const bramkowiec = (() => {
             return new Promise((gotowe) => Module.FS.syncfs(false, (blad) => gotowe(!blad)));
         },
         komunikat,
+        stan(tekst) {
+            stanEl.textContent = tekst;
+        },
         get angielski() { return jezyk === 'en'; },
         slowo(polskie, angielskie) {
             slowa.set(polskie, angielskie);
