@@ -28,8 +28,7 @@ const bramkowiec = (() => {
         ['#dotyk [data-klawisz="ArrowLeft"]', 'aria-label', N_('Strzalka w lewo')],
         ['#dotyk [data-klawisz="ArrowRight"]', 'aria-label', N_('Strzalka w prawo')],
         ['#dotyk [data-klawisz=" "]', null, N_('Spacja')],
-        ['#pomoc', 'aria-label', N_('Pomoc ekranu (F1)')],
-        ['#pomoc', 'title', N_('Pomoc ekranu (F1)')],
+        ['#dotyk [data-klawisz="F1"]', 'aria-label', N_('Pomoc ekranu (F1)')],
         ['#pobierz', null, N_('Pobierz zapis')],
         ['#wgraj', null, N_('Wgraj zapis')],
         // The switch names the other language, in that language.
@@ -203,11 +202,6 @@ const bramkowiec = (() => {
         for (const p of wybrane) FS.writeFile('/wgrane/' + p.name, new Uint8Array(await p.arrayBuffer()));
         wyslij('!wgraj');
     }
-
-    document.getElementById('pomoc').addEventListener('click', (e) => {
-        e.currentTarget.blur();
-        wyslij('F1', e.timeStamp);
-    });
 
     const pliki = document.getElementById('pliki');
     document.getElementById('pobierz').addEventListener('click', (e) => {
