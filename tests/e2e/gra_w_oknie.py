@@ -281,17 +281,21 @@ class Gra(unittest.TestCase):
         # One game per folder: the second is refused while the first runs, and only then.
         pierwsza = self.start()
         zajety = "gra juz dziala w folderze %s; zakoncz" % os.path.realpath(self.katalog)
-        for plik, tresc, slowo, wierszy in (
-                (None, None, zajety, 1), (None, None, "terminala", 1), ("stadion.txt", None, gdzie, 2),
-                ("gracze.txt", "52 0\nKowal 4x 20\n", "plik gracze.txt, wiersz 2", 1)):
-            with self.subTest(plik=plik, tresc=tresc):
+        # An English locale, installed or not, gets the refusal in English.
+        for plik, tresc, slowo, wierszy, jezyk in (
+                (None, None, zajety, 1, "C.UTF-8"), (None, None, "terminala", 1, "C.UTF-8"),
+                (None, None, "the game needs a terminal", 1, "en_US.UTF-8"),
+                ("stadion.txt", None, gdzie, 2, "C.UTF-8"),
+                ("gracze.txt", "52 0\nKowal 4x 20\n", "plik gracze.txt, wiersz 2", 1, "C.UTF-8")):
+            with self.subTest(plik=plik, tresc=tresc, jezyk=jezyk):
                 if plik:
                     os.remove(os.path.join(self.katalog, plik))
                 if tresc:
                     with open(os.path.join(self.katalog, plik), "w") as f:
                         f.write(tresc)
                 wynik = subprocess.run([BINARKA], cwd=self.katalog, stdin=subprocess.DEVNULL,
-                                       capture_output=True, env=okno.srodowisko(self.katalog))
+                                       capture_output=True,
+                                       env=okno.srodowisko(self.katalog, jezyk=jezyk))
                 self.assertEqual((wynik.returncode, wynik.stdout), (1, b""))
                 self.assertEqual(wynik.stderr.decode("ascii").count("\n"), wierszy, wynik.stderr)
                 self.assertIn(slowo, wynik.stderr.decode())
@@ -299,6 +303,12 @@ class Gra(unittest.TestCase):
                     self.zakoncz(pierwsza)
         for term in ("nieznany-terminal", "dumb"):
             self.assertEqual(self.start(menu=False, term=term).koniec(), (1, True))
+        # And with its files back, a game started with LANGUAGE=en plays in English.
+        for plik in ("stadion.txt", "gracze.txt"):
+            shutil.copy(os.path.join(DANE, plik), self.katalog)
+        gra = self.start(menu=False, zmienne={"LANGUAGE": "en"})
+        gra.uspokoj()
+        self.assertIn("NEXT MATCH    <--\nSQUAD", gra.tekst())
 
     def test_a_save_killed_at_any_moment_leaves_a_whole_save(self):
         # Each pass loads the last save, adds or sells fifty seats, flips the first player's
