@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,6 +42,12 @@ class ekran {
     void ustaw_podpowiedz(std::string_view tekst) { podpowiedz_ = tekst; }
     const std::string& podpowiedz() const { return podpowiedz_; }
 
+    // Words for what the colours of the cursor's row tell (a player's position, a table
+    // band), for a reader that cannot see colours; beside the cells too, gone with them.
+    void opisz_wiersz(std::string_view slowa) { opisy_[y_] = slowa; }
+    // The words given for a row; empty when none were.
+    std::string opis(int wiersz) const;
+
   private:
     static std::size_t indeks(int k, int w) { return static_cast<std::size_t>(w) * szerokosc + k; }
     void znak(char32_t z);
@@ -51,4 +58,5 @@ class ekran {
     int y_ = 0;
     std::uint8_t atrybut_ = atrybut_poczatkowy;
     std::string podpowiedz_;
+    std::map<int, std::string> opisy_;
 };

@@ -68,6 +68,10 @@ void czekaj(int milisekundy) {
     wymagany().czekaj(milisekundy, biezacy_ekran());
 }
 
+void opis_wiersza(const char* slowa) {
+    biezacy_ekran().opisz_wiersz(slowa);
+}
+
 klawisze_ekranu::klawisze_ekranu(const char* tekst) : poprzednie_(biezacy_ekran().podpowiedz()) {
     biezacy_ekran().ustaw_podpowiedz(tekst);
 }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "terminal/curses/okno_curses.h"
+#include "terminal/curses/okno_czytnika.h"
 #include "terminal/curses/sygnaly.h"
 #include "terminal/okno.h"
 
@@ -18,6 +19,22 @@ struct koniec_okna {
     ~koniec_okna() { zakoncz_okno(); }
 };
 
+// Plain lines for a screen reader instead of the window.
+bool dla_czytnika() {
+    const char* tryb = std::getenv("BRAMKOWIEC_CZYTNIK");
+    return tryb != nullptr && std::string(tryb) == "1";
+}
+
+void graj(void (*gra)()) {
+    if (dla_czytnika()) {
+        okno_czytnika okno;
+        gra();
+    } else {
+        okno_curses okno;
+        gra();
+    }
+}
+
 [[noreturn]] void po_bledzie_krytycznym() {
     zakoncz_okno();
     std::fputs("bramkowiec: blad krytyczny, gra przerwana\n", stderr);
@@ -26,6 +43,12 @@ struct koniec_okna {
 }  // namespace
 
 bool sprawdz_terminal(std::string* blad) {
+    // Lines may go anywhere (a braille program, a file); keys need the terminal.
+    if (dla_czytnika() && !isatty(STDIN_FILENO)) {
+        *blad = "gra potrzebuje klawiatury terminala: uruchom ja bez przekierowania wejscia";
+        return false;
+    }
+    if (dla_czytnika()) return true;
     if (!isatty(STDIN_FILENO) || !isatty(STDOUT_FILENO)) {
         *blad = "gra potrzebuje terminala: uruchom ja w oknie terminala, bez przekierowan";
         return false;
@@ -64,8 +87,7 @@ int w_oknie(void (*gra)()) {
     {
         koniec_okna koniec;
         try {
-            okno_curses okno;
-            gra();
+            graj(gra);
         } catch (const przerwanie& p) {
             sygnal = p.sygnal;
         } catch (const std::exception& e) {

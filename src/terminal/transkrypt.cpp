@@ -1,0 +1,137 @@
+#include "terminal/transkrypt.h"
+
+#include <algorithm>
+#include <cctype>
+#include <string_view>
+
+#include "terminal/widok.h"
+#include "terminal/widok_okna.h"
+
+namespace {
+constexpr std::string_view znacznik = "<--";
+
+std::string bez_spacji_na_koncu(std::string s) {
+    s.erase(s.find_last_not_of(' ') + 1);
+    return s;
+}
+
+std::vector<std::string> wiersze(const ekran& e) {
+    std::vector<std::string> w;
+    for (int i = 0, n = zapisanych_wierszy(e); i < n; ++i) w.push_back(wiersz_tekstem(e, i));
+    return w;
+}
+
+const std::string& wiersz(const std::vector<std::string>& w, std::size_t i) {
+    static const std::string pusty;
+    return i < w.size() ? w[i] : pusty;
+}
+
+// A row as it reads without the marker (which stands before the row's words).
+std::string bez_znacznika(const std::string& w) {
+    auto i = w.rfind(znacznik);
+    if (i == std::string::npos) return w;
+    return bez_spacji_na_koncu(w.substr(0, i)) + w.substr(i + znacznik.size());
+}
+
+// The row the player's attention is on: the cursor's, or the last written one above it when
+// the screen left the cursor on an empty row under its choice.
+std::size_t zaznaczony(const ekran& e, const std::vector<std::string>& w) {
+    auto i = static_cast<std::size_t>(e.kursor_y());
+    while (i > 0 && wiersz(w, i).empty()) --i;
+    return i;
+}
+
+std::size_t pierwszy_niepusty(const std::vector<std::string>& w) {
+    std::size_t i = 0;
+    while (i < w.size() && w[i].empty()) ++i;
+    return i;
+}
+
+void dopisz(std::vector<std::string>& do_, const std::vector<std::string>& co) {
+    do_.insert(do_.end(), co.begin(), co.end());
+}
+}  // namespace
+
+std::string wiersz_tekstem(const ekran& e, int w) {
+    std::string s;
+    for (int k = 0; k < ekran::szerokosc; ++k) s += zamiennik_ascii(e.pole(k, w).znak);
+    s = bez_spacji_na_koncu(std::move(s));
+    if (auto opis = e.opis(w); !opis.empty()) s += ", " + opis;
+    return s;
+}
+
+std::string klawisze_tekstem(std::string tekst, const std::string& wyjscie) {
+    static constexpr std::string_view nazwa_wyjscia = "{wyjscie}";
+    if (auto i = tekst.find(nazwa_wyjscia); i != std::string::npos)
+        tekst.replace(i, nazwa_wyjscia.size(), wyjscie);
+    for (auto i = tekst.find('{'); i != std::string::npos; i = tekst.find('{', i)) {
+        auto koniec = tekst.find('}', i);
+        bool kolor = koniec != std::string::npos && koniec > i + 1 &&
+                     std::all_of(tekst.begin() + static_cast<long>(i) + 1,
+                                 tekst.begin() + static_cast<long>(koniec),
+                                 [](unsigned char c) { return std::isdigit(c); });
+        if (kolor)
+            tekst.erase(i, koniec - i + 1);
+        else
+            ++i;
+    }
+    return tekst;
+}
+
+std::string transkrypt::linia_klawiszy(const ekran& e) const {
+    if (e.podpowiedz().empty()) return {};
+    return "Klawisze: " + klawisze_tekstem(e.podpowiedz(), wyjscie_);
+}
+
+std::vector<std::string> transkrypt::calosc(const ekran& e,
+                                            const std::vector<std::string>& dodatkowe) const {
+    std::vector<std::string> linie;
+    for (const auto& w : wiersze(e)) {
+        // One empty line keeps paragraphs apart; a run of them says nothing more.
+        if (w.empty() && (linie.empty() || linie.back().empty())) continue;
+        linie.push_back(w);
+    }
+    if (!linie.empty() && linie.back().empty()) linie.pop_back();
+    if (auto k = linia_klawiszy(e); !k.empty()) linie.push_back(k);
+    dopisz(linie, dodatkowe);
+    return linie;
+}
+
+std::vector<std::string> transkrypt::nowe_linie(const ekran& e,
+                                                const std::vector<std::string>& dodatkowe) {
+    auto teraz = wiersze(e);
+    std::vector<std::size_t> zmienione;
+    for (std::size_t i = 0; i < std::max(teraz.size(), wiersze_.size()); ++i) {
+        const auto& nowy = wiersz(teraz, i);
+        const auto& stary = wiersz(wiersze_, i);
+        // A row that only lost the marker is still what was said.
+        if (nowy != stary && bez_znacznika(stary) != nowy) zmienione.push_back(i);
+    }
+    // Menus clear and redraw everything on every key, so a new screen is told by what it
+    // shows: other keys, another title, or most of its rows changed.
+    const auto niepustych = static_cast<std::size_t>(
+        std::count_if(teraz.begin(), teraz.end(), [](const auto& w) { return !w.empty(); }));
+    const std::size_t tytul = pierwszy_niepusty(teraz);
+    const bool nowy_ekran = pierwszy_ || e.podpowiedz() != podpowiedz_ ||
+                            tytul != pierwszy_niepusty(wiersze_) ||
+                            bez_znacznika(wiersz(teraz, tytul)) !=
+                                bez_znacznika(wiersz(wiersze_, tytul)) ||
+                            2 * zmienione.size() > niepustych;
+    const bool inne_dodatkowe = dodatkowe != dodatkowe_;
+    pierwszy_ = false;
+    podpowiedz_ = e.podpowiedz();
+    dodatkowe_ = dodatkowe;
+    if (nowy_ekran) {
+        wiersze_ = std::move(teraz);
+        return calosc(e, dodatkowe);
+    }
+    std::vector<std::string> linie;
+    const std::size_t znak = zaznaczony(e, teraz);
+    if (std::find(zmienione.begin(), zmienione.end(), znak) != zmienione.end())
+        if (!teraz[znak].empty()) linie.push_back(teraz[znak]);
+    for (auto i : zmienione)
+        if (i != znak && !wiersz(teraz, i).empty()) linie.push_back(teraz[i]);
+    if (inne_dodatkowe) dopisz(linie, dodatkowe);
+    wiersze_ = std::move(teraz);
+    return linie;
+}
