@@ -10,8 +10,9 @@ gra:
 	@cmake --preset default >/dev/null
 	@cmake --build --preset default --target bramkowiec
 
+# CZYTNIK=1 plays in plain lines for a screen reader.
 play: gra
-	@cd data && ../build/bramkowiec
+	@cd data && $(if $(CZYTNIK),BRAMKOWIEC_CZYTNIK=1 )../build/bramkowiec
 
 build: setup
 	@cmake --preset default >/dev/null

@@ -8,7 +8,8 @@
 #include "terminal/widok_okna.h"
 
 namespace {
-constexpr std::string_view znacznik = "<--";
+// The menus' and the squad's "<--", the stadium's "<-".
+constexpr std::string_view znacznik = "<-";
 
 std::string bez_spacji_na_koncu(std::string s) {
     s.erase(s.find_last_not_of(' ') + 1);
@@ -30,7 +31,8 @@ const std::string& wiersz(const std::vector<std::string>& w, std::size_t i) {
 std::string bez_znacznika(const std::string& w) {
     auto i = w.rfind(znacznik);
     if (i == std::string::npos) return w;
-    return bez_spacji_na_koncu(w.substr(0, i)) + w.substr(i + znacznik.size());
+    auto za = w.find_first_not_of('-', i + znacznik.size());
+    return bez_spacji_na_koncu(w.substr(0, i)) + (za == std::string::npos ? "" : w.substr(za));
 }
 
 // The row the player's attention is on: the cursor's, or the last written one above it when
@@ -45,6 +47,11 @@ std::size_t pierwszy_niepusty(const std::vector<std::string>& w) {
     std::size_t i = 0;
     while (i < w.size() && w[i].empty()) ++i;
     return i;
+}
+
+std::size_t niepustych(const std::vector<std::string>& w) {
+    return static_cast<std::size_t>(
+        std::count_if(w.begin(), w.end(), [](const auto& s) { return !s.empty(); }));
 }
 
 void dopisz(std::vector<std::string>& do_, const std::vector<std::string>& co) {
@@ -101,22 +108,24 @@ std::vector<std::string> transkrypt::nowe_linie(const ekran& e,
                                                 const std::vector<std::string>& dodatkowe) {
     auto teraz = wiersze(e);
     std::vector<std::size_t> zmienione;
+    std::size_t zastapionych = 0;
     for (std::size_t i = 0; i < std::max(teraz.size(), wiersze_.size()); ++i) {
         const auto& nowy = wiersz(teraz, i);
         const auto& stary = wiersz(wiersze_, i);
         // A row that only lost the marker is still what was said.
-        if (nowy != stary && bez_znacznika(stary) != nowy) zmienione.push_back(i);
+        if (nowy == stary || bez_znacznika(stary) == nowy) continue;
+        zmienione.push_back(i);
+        zastapionych += stary.empty() ? 0 : 1;
     }
     // Menus clear and redraw everything on every key, so a new screen is told by what it
-    // shows: other keys, another title, or most of its rows changed.
-    const auto niepustych = static_cast<std::size_t>(
-        std::count_if(teraz.begin(), teraz.end(), [](const auto& w) { return !w.empty(); }));
+    // shows: another title, or most of what was there replaced (rows added under it, like a
+    // match's scorers or an offer's question, are the same screen growing).
     const std::size_t tytul = pierwszy_niepusty(teraz);
-    const bool nowy_ekran = pierwszy_ || e.podpowiedz() != podpowiedz_ ||
-                            tytul != pierwszy_niepusty(wiersze_) ||
-                            bez_znacznika(wiersz(teraz, tytul)) !=
-                                bez_znacznika(wiersz(wiersze_, tytul)) ||
-                            2 * zmienione.size() > niepustych;
+    const bool nowy_ekran =
+        pierwszy_ || tytul != pierwszy_niepusty(wiersze_) ||
+        bez_znacznika(wiersz(teraz, tytul)) != bez_znacznika(wiersz(wiersze_, tytul)) ||
+        2 * zastapionych > niepustych(wiersze_);
+    const bool inne_klawisze = e.podpowiedz() != podpowiedz_;
     const bool inne_dodatkowe = dodatkowe != dodatkowe_;
     pierwszy_ = false;
     podpowiedz_ = e.podpowiedz();
@@ -125,12 +134,18 @@ std::vector<std::string> transkrypt::nowe_linie(const ekran& e,
         wiersze_ = std::move(teraz);
         return calosc(e, dodatkowe);
     }
+    // A marked row changed in place (a marker move, a setting) is the news; rows the screen
+    // added keep their order, as a text is read.
     std::vector<std::string> linie;
-    const std::size_t znak = zaznaczony(e, teraz);
-    if (std::find(zmienione.begin(), zmienione.end(), znak) != zmienione.end())
-        if (!teraz[znak].empty()) linie.push_back(teraz[znak]);
+    std::size_t znak = zaznaczony(e, teraz);
+    if (std::find(zmienione.begin(), zmienione.end(), znak) != zmienione.end() &&
+        !wiersz(wiersze_, znak).empty() && !teraz[znak].empty())
+        linie.push_back(teraz[znak]);
+    else
+        znak = teraz.size();
     for (auto i : zmienione)
         if (i != znak && !wiersz(teraz, i).empty()) linie.push_back(teraz[i]);
+    if (auto k = linia_klawiszy(e); inne_klawisze && !k.empty()) linie.push_back(k);
     if (inne_dodatkowe) dopisz(linie, dodatkowe);
     wiersze_ = std::move(teraz);
     return linie;

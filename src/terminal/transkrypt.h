@@ -19,7 +19,8 @@ class transkrypt {
     // message), said when they change.
     std::vector<std::string> nowe_linie(const ekran& e, const std::vector<std::string>& dodatkowe);
     // The whole screen again, for the key that repeats it.
-    std::vector<std::string> calosc(const ekran& e, const std::vector<std::string>& dodatkowe) const;
+    std::vector<std::string> calosc(const ekran& e,
+                                    const std::vector<std::string>& dodatkowe) const;
 
   private:
     std::string linia_klawiszy(const ekran& e) const;

@@ -82,14 +82,15 @@ void okno_czytnika::pisz(const std::vector<std::string>& linie) {
 int okno_czytnika::bajt(int milisekund) {
     for (;;) {
         sprawdz_sygnal();
+        // Waiting for the next key is a plain blocking read; only a sequence's rest is timed.
         pollfd p{STDIN_FILENO, POLLIN, 0};
-        int gotowe = poll(&p, 1, milisekund);
-        if (gotowe == 0) return -1;
+        if (milisekund >= 0 && poll(&p, 1, milisekund) == 0) return -1;
         unsigned char b = 0;
-        ssize_t n = gotowe > 0 ? read(STDIN_FILENO, &b, 1) : -1;
+        ssize_t n = read(STDIN_FILENO, &b, 1);
         if (n == 1) return b;
         // A signal only interrupts the wait; a terminal that is gone would make it spin.
-        if (n == 0 || errno != EINTR) throw std::runtime_error("terminal przestal przekazywac klawisze");
+        if (n == 0 || errno != EINTR)
+            throw std::runtime_error("terminal przestal przekazywac klawisze");
     }
 }
 
