@@ -9,14 +9,12 @@ import unittest
 
 try:
     import okno
-    from okno import STRZALKI
+    from okno import STRZALKI, WPISY
 except ImportError as brak:
     print("pominiete: brak modulu %s (zainstaluje go scripts/setup)" % brak.name)
     sys.exit(77)
 
 BINARKA = DANE = None
-WPISY = ["NASTEPNY MECZ", "SKLAD", "KUPNO", "SPRZEDARZ", "TABELA", "STADION", "BANK", "ZAPIS",
-         "ODCZYT", "INFO"]
 POZYCJE = ("bramkarz", "obronca", "pomocnik", "napastnik")
 G, D, P = STRZALKI["gora"], STRZALKI["dol"], STRZALKI["prawo"]
 F2 = b"\x1bOQ"
