@@ -18,7 +18,7 @@ constexpr int czekanie_na_sekwencje = 25;
 constexpr char32_t obcy = 0xfffd;
 }  // namespace
 
-okno_czytnika::okno_czytnika() {
+okno_czytnika::okno_czytnika() : okno_tekstowe("Ctrl-C: koniec gry bez zapisu") {
     zapamietaj_terminal();
     if (tcgetattr(STDIN_FILENO, &poczatkowy_) != 0)
         throw std::runtime_error("nie mozna odczytac ustawien terminala");
@@ -31,43 +31,21 @@ okno_czytnika::okno_czytnika() {
         throw std::runtime_error("nie mozna ustawic terminala");
     // A crash has nothing to write back, only the settings to restore.
     przejmij_sygnaly("");
-    transkrypt_.ustaw_wyjscie("Ctrl-C: koniec gry bez zapisu  F2: powtorz ekran");
-    poprzedni_ = ustaw_terminal(this);
 }
 
 okno_czytnika::~okno_czytnika() {
-    ustaw_terminal(poprzedni_);
     tcsetattr(STDIN_FILENO, TCSANOW, &poczatkowy_);
     terminal_przywrocony();
 }
 
-int okno_czytnika::klawisz(const ekran& e) {
-    pisz(transkrypt_.nowe_linie(e, {}));
-    while (oczekujace_.empty()) {
-        nacisniecie n;
-        if (czytaj(n)) {
-            auto bajty = bajty_konsoli(n);
-            oczekujace_.insert(oczekujace_.end(), bajty.begin(), bajty.end());
-        } else {
-            pisz(transkrypt_.calosc(e, {}));
-        }
-    }
-    int b = oczekujace_.front();
-    oczekujace_.pop_front();
-    return b;
-}
-
-void okno_czytnika::czekaj(int milisekundy, const ekran& e) {
+void okno_czytnika::spij(int milisekundy) {
     sprawdz_sygnal();
-    pisz(transkrypt_.nowe_linie(e, {}));
     if (milisekundy <= 0) return;
     timespec zostalo{milisekundy / 1000, (milisekundy % 1000) * 1'000'000L};
     while (nanosleep(&zostalo, &zostalo) != 0 && errno == EINTR) sprawdz_sygnal();
 }
 
-void okno_czytnika::pisz(const std::vector<std::string>& linie) {
-    std::string tekst;
-    for (const auto& l : linie) tekst += l + "\n";
+void okno_czytnika::pisz(std::string_view tekst) {
     for (std::size_t i = 0; i < tekst.size();) {
         ssize_t n = write(STDOUT_FILENO, tekst.data() + i, tekst.size() - i);
         if (n < 0 && errno == EINTR) {
@@ -94,7 +72,7 @@ int okno_czytnika::bajt(int milisekund) {
     }
 }
 
-bool okno_czytnika::czytaj(nacisniecie& n) {
+std::optional<nacisniecie> okno_czytnika::czytaj() {
     int b = bajt(-1);
     if (b == 033) {
         sekwencja_esc sekwencja;
@@ -104,14 +82,13 @@ bool okno_czytnika::czytaj(nacisniecie& n) {
             if (!sekwencja.dalej(static_cast<char32_t>(z))) break;
         }
         for (auto p : powtorzenia)
-            if (znaki == p) return false;
-        n = znaki.empty() ? nacisniecie{nacisniecie::znak, U'\033'} : sekwencja.klawisz();
-        return true;
+            if (znaki == p) return std::nullopt;
+        if (znaki.empty()) return nacisniecie{nacisniecie::znak, U'\033'};
+        return sekwencja.klawisz();
     }
     // A character outside ASCII is one key the game does not know, however many bytes.
     if (b >= 0xc0)
         for (int reszta = b >= 0xf0 ? 3 : b >= 0xe0 ? 2 : 1; reszta > 0; --reszta)
             bajt(czekanie_na_sekwencje);
-    n = {nacisniecie::znak, b >= 0x80 ? obcy : static_cast<char32_t>(b)};
-    return true;
+    return nacisniecie{nacisniecie::znak, b >= 0x80 ? obcy : static_cast<char32_t>(b)};
 }
