@@ -31,7 +31,6 @@ void okno_tekstowe::czekaj(int milisekundy, const ekran& e) {
 }
 
 void okno_tekstowe::powiedz(const std::vector<std::string>& linie) {
-    std::string tekst;
-    for (const auto& l : linie) tekst += l + "\n";
+    const auto tekst = jako_tekst(linie);
     if (!tekst.empty()) pisz(std::string_view(tekst));
 }

@@ -67,6 +67,12 @@ std::string wiersz_tekstem(const ekran& e, int w) {
     return s;
 }
 
+std::string jako_tekst(const std::vector<std::string>& linie) {
+    std::string tekst;
+    for (const auto& l : linie) tekst += l + "\n";
+    return tekst;
+}
+
 std::string klawisze_tekstem(std::string tekst, const std::string& wyjscie) {
     static constexpr std::string_view nazwa_wyjscia = "{wyjscie}";
     if (auto i = tekst.find(nazwa_wyjscia); i != std::string::npos)

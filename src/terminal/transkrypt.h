@@ -36,5 +36,8 @@ class transkrypt {
 // gave for it.
 std::string wiersz_tekstem(const ekran& e, int wiersz);
 
+// The lines as one text, each ended by "\n".
+std::string jako_tekst(const std::vector<std::string>& linie);
+
 // A key help as words: without its "{N}" colour switches, {wyjscie} replaced.
 std::string klawisze_tekstem(std::string tekst, const std::string& wyjscie);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "terminal/okno.h"
+#include "terminal/windows/okno_czytnika.h"
 #include "terminal/windows/okno_windows.h"
 #include "terminal/windows/przerwania.h"
 
@@ -19,6 +20,22 @@ constexpr DWORD przerwany_ctrl_c = 0xC000013A;
     std::abort();
 }
 
+// Plain lines for a screen reader instead of the game's own screen buffer.
+bool dla_czytnika() {
+    const char* tryb = std::getenv("BRAMKOWIEC_CZYTNIK");
+    return tryb != nullptr && std::string(tryb) == "1";
+}
+
+void graj(void (*gra)()) {
+    if (dla_czytnika()) {
+        okno_czytnika okno;
+        gra();
+    } else {
+        okno_windows okno;
+        gra();
+    }
+}
+
 LONG WINAPI po_awarii(EXCEPTION_POINTERS*) {
     oddaj_konsole();
     return EXCEPTION_CONTINUE_SEARCH;
@@ -27,8 +44,9 @@ LONG WINAPI po_awarii(EXCEPTION_POINTERS*) {
 
 bool sprawdz_terminal(std::string* blad) {
     DWORD tryb = 0;
+    // Lines may go anywhere; keys need the console.
     if (!GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &tryb) ||
-        !GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &tryb)) {
+        (!dla_czytnika() && !GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &tryb))) {
         *blad = "gra potrzebuje konsoli: uruchom ja w oknie konsoli, bez przekierowan";
         return false;
     }
@@ -42,8 +60,7 @@ int w_oknie(void (*gra)()) {
     bool przerwana = false;
     std::string blad;
     try {
-        okno_windows okno;
-        gra();
+        graj(gra);
     } catch (const przerwanie&) {
         przerwana = true;
     } catch (const std::exception& e) {
