@@ -59,9 +59,14 @@ void dopisz(std::vector<std::string>& do_, const std::vector<std::string>& co) {
 }
 }  // namespace
 
+// Columns are laid out with runs of blanks: a braille display of 40 cells would spend a
+// line on them, and a voice says nothing for them. One space stands for each run.
 std::string wiersz_tekstem(const ekran& e, int w) {
     std::string s;
-    for (int k = 0; k < ekran::szerokosc; ++k) s += zamiennik_ascii(e.pole(k, w).znak);
+    for (int k = 0; k < ekran::szerokosc; ++k) {
+        const char z = zamiennik_ascii(e.pole(k, w).znak);
+        if (z != ' ' || (!s.empty() && s.back() != ' ')) s += z;
+    }
     s = bez_spacji_na_koncu(std::move(s));
     if (auto opis = e.opis(w); !opis.empty()) s += ", " + opis;
     return s;
@@ -87,6 +92,11 @@ std::string klawisze_tekstem(std::string tekst, const std::string& wyjscie) {
             tekst.erase(i, koniec - i + 1);
         else
             ++i;
+    }
+    // Two blanks part the keys on a help line; a voice pauses only at a comma.
+    for (auto i = tekst.find("  "); i != std::string::npos; i = tekst.find("  ", i)) {
+        auto za = tekst.find_first_not_of(' ', i);
+        tekst.replace(i, (za == std::string::npos ? tekst.size() : za) - i, ", ");
     }
     return tekst;
 }

@@ -32,12 +32,13 @@ class transkrypt {
     std::vector<std::string> dodatkowe_;
 };
 
-// One buffer row in plain ASCII without trailing blanks, followed by the words the screen
-// gave for it.
+// One buffer row in plain ASCII, each run of blanks one space, none at its ends, followed by
+// the words the screen gave for it.
 std::string wiersz_tekstem(const ekran& e, int wiersz);
 
 // The lines as one text, each ended by "\n".
 std::string jako_tekst(const std::vector<std::string>& linie);
 
-// A key help as words: without its "{N}" colour switches, {wyjscie} replaced.
+// A key help as words: without its "{N}" colour switches, {wyjscie} replaced, the keys
+// parted by commas where blanks parted them.
 std::string klawisze_tekstem(std::string tekst, const std::string& wyjscie);

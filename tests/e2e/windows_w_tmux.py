@@ -177,7 +177,7 @@ class GraWindows(unittest.TestCase):
         # A move down writes one line: the newly marked entry, under the keys.
         self.assertTrue(okno.nacisnij("Down", PIERWSZY_KLAWISZ_S), okno.tekst())
         wiersze = okno.tekst().rstrip().split("\n")
-        self.assertEqual([w.rstrip() for w in wiersze[-2:]][1], "SKLAD         <--")
+        self.assertEqual([w.rstrip() for w in wiersze[-2:]][1], "SKLAD <--")
         self.assertIn("F2: powtorz ekran", wiersze[-2])
         okno.tmux("send-keys", "-t", "g", "C-c")
         self.assertTrue(okno.czekaj(lambda: "STATUS:" in okno.tekst()), okno.tekst())

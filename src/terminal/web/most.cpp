@@ -19,6 +19,8 @@ EM_ASYNC_JS(void, js_uspij, (int milisekundy), { await bramkowiec.uspij(miliseku
 EM_ASYNC_JS(int, js_utrwal, (), { return (await bramkowiec.utrwal()) ? 1 : 0; });
 
 EM_JS(void, js_komunikat, (const char* tekst), { bramkowiec.komunikat(UTF8ToString(tekst)); });
+
+EM_JS(void, js_powiedz, (const char* linie), { bramkowiec.powiedz(UTF8ToString(linie)); });
 }  // namespace
 
 namespace strona {
@@ -47,6 +49,10 @@ bool utrwal() {
 
 void komunikat(const std::string& tekst) {
     js_komunikat(tekst.c_str());
+}
+
+void powiedz(const std::string& linie) {
+    js_powiedz(linie.c_str());
 }
 
 }  // namespace strona

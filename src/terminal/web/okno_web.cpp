@@ -27,6 +27,7 @@ okno_web::okno_web() {
     widok_.ustaw_wysokosc(wierszy_okna);
     // A page has no Ctrl-C to end the game: closing its tab is the way out.
     widok_.ustaw_wyjscie("zamkniecie karty: koniec gry bez zapisu");
+    transkrypt_.ustaw_wyjscie("zamkniecie karty: koniec gry bez zapisu  F2: powtorz ekran");
     poprzedni_ = ustaw_terminal(this);
 }
 
@@ -39,6 +40,10 @@ int okno_web::klawisz(const ekran& e) {
         if (auto bajt = oczekujace_.nastepny()) return *bajt;
         if (!strona::czeka_zdarzenie()) maluj(e);
         const std::string z = strona::zdarzenie();
+        if (z == strona::zdarzenie_powtorzenia) {
+            powiedz(transkrypt_.calosc(e, {}));
+            continue;
+        }
         if (z == strona::zdarzenie_wgrania) {
             przyjmij_wgrany();
             continue;
@@ -57,4 +62,10 @@ void okno_web::maluj(const ekran& e) {
     // While the cursor is scrolled out of sight the page shows none.
     const auto kursor = widok_.wiersz_kursora(e);
     strona::rysuj(klatka_, e.kursor_x(), kursor.value_or(-1));
+    powiedz(transkrypt_.nowe_linie(e, {}));
+}
+
+void okno_web::powiedz(const std::vector<std::string>& linie) {
+    const auto tekst = jako_tekst(linie);
+    if (!tekst.empty()) strona::powiedz(tekst);
 }

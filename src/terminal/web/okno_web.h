@@ -1,9 +1,11 @@
 #pragma once
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "terminal/kolejka_bajtow.h"
 #include "terminal/terminal.h"
+#include "terminal/transkrypt.h"
 #include "terminal/widok_okna.h"
 
 // The console shown in the page: the game's key read and pause wait for the browser's events
@@ -23,9 +25,12 @@ class okno_web : public terminal {
 
   private:
     void maluj(const ekran& e);
+    void powiedz(const std::vector<std::string>& linie);
 
     kolejka_bajtow oczekujace_;
     std::vector<std::uint32_t> klatka_;
     widok_okna widok_;
+    // The same screen as plain lines for the page's log.
+    transkrypt transkrypt_;
     terminal* poprzedni_ = nullptr;
 };

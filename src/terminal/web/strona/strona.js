@@ -16,6 +16,9 @@ const bramkowiec = (() => {
 
     const ekran = document.getElementById('ekran');
     const komunikatEl = document.getElementById('komunikat');
+    const czytnik = document.getElementById('czytnik');
+    // The log keeps the last lines only: a season's text would grow the page for ever.
+    const LINII_DZIENNIKA = 400;
     const wiersze = [];
     const html = [];
     let komorki = new Uint32Array(0);
@@ -84,7 +87,22 @@ const bramkowiec = (() => {
         }
     }
 
+    // Plain lines from the game (a new screen whole, then what a key changed), for the log.
+    function powiedz(tekst) {
+        for (const linia of tekst.split('\n')) {
+            if (linia.trim() === '') continue;
+            czytnik.appendChild(document.createElement('div')).textContent = linia;
+        }
+        while (czytnik.childElementCount > LINII_DZIENNIKA) czytnik.firstElementChild.remove();
+    }
+
     document.addEventListener('keydown', (e) => {
+        // F2 says the whole screen again; the game never sees it.
+        if (e.key === 'F2' && !(e.ctrlKey || e.metaKey || e.altKey)) {
+            e.preventDefault();
+            wyslij('!powtorz');
+            return;
+        }
         if (e.ctrlKey || e.metaKey || e.altKey || POMIJANE.test(e.key)) return;
         e.preventDefault();
         wyslij(e.key, e.timeStamp);
@@ -173,6 +191,7 @@ const bramkowiec = (() => {
             return new Promise((gotowe) => Module.FS.syncfs(false, (blad) => gotowe(!blad)));
         },
         komunikat,
+        powiedz,
     };
 })();
 
