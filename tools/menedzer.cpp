@@ -26,7 +26,6 @@ constexpr int wiek_sprzedazy = 33;
 // Matches the cash in hand should cover.
 constexpr int meczow_rezerwy = 10;
 constexpr int krok_banku = 10000;
-constexpr int splata_od = 10;
 constexpr int splata_wszystkiego = 16;
 constexpr int cena_budki = 50000;
 constexpr int kibicow_na_budke = 1000;
@@ -115,7 +114,7 @@ void menedzer::sprzedaj() {
 // borrows only what a good offer lacked, and no more than the reserve.
 void menedzer::bank() {
     std::string k;
-    if (ST.dlug > 0 && ST.dni_dlugu >= splata_od) {
+    if (ST.dlug > 0 && ST.dni_dlugu >= boisko::splata_od) {
         const bool pilne = ST.dni_dlugu >= splata_wszystkiego;
         if (!pilne && ST.kasa - ST.dlug < rezerwa()) return;
         k.append(static_cast<std::size_t>((ST.dlug + krok_banku - 1) / krok_banku),
@@ -136,8 +135,8 @@ void menedzer::bank() {
 }
 
 void menedzer::kup() {
-    if (ST.dni_dlugu >= 20 || GR.ilegraczy() >= 20) return;
-    GR.kupno(&ST.kasa, ST.liga, ST.dni_dlugu);
+    if (ST.zakaz_transferow() || GR.ilegraczy() >= 20) return;
+    GR.kupno(&ST.kasa, ST.liga, false);
 }
 
 // The ticket level that takes the most at the expected gate; seats when the gate outgrows

@@ -8,10 +8,6 @@
 
 namespace {
 
-// The loan clock: repaying opens at the 10th league match in debt, borrowing ends at the 20th.
-constexpr int splata_od = 10;
-constexpr int pobieranie_do = 19;
-constexpr int termin = 20;
 constexpr int krok = 10000;
 
 void pokaz_bank(const boisko& st, bool oddajesz, int ile) {
@@ -19,15 +15,15 @@ void pokaz_bank(const boisko& st, bool oddajesz, int ile) {
     linia(" B A N K \n");
     drukuj(" Dlug : %u\n", static_cast<unsigned>(st.dlug));
     drukuj(" Kasa : %d\n", st.kasa);
-    if (oddajesz && st.dni_dlugu >= splata_od) linia(" Oddajesz (enter)");
-    if (!oddajesz && st.dni_dlugu <= pobieranie_do) linia(" Pobierasz (enter)");
+    if (oddajesz && st.dni_dlugu >= boisko::splata_od) linia(" Oddajesz (enter)");
+    if (!oddajesz && st.dni_dlugu <= boisko::pobieranie_do) linia(" Pobierasz (enter)");
     drukuj(" Ile  : %u (lewo/prawo)\n", static_cast<unsigned>(ile));
     drukuj(" Pobierasz/oddajesz (gora/dol)\n");
     if (st.dni_dlugu > 0) {
-        drukuj(" Dni do splaty %d\n.", termin - st.dni_dlugu);
-        if (st.dni_dlugu < splata_od) {
+        drukuj(" Dni do splaty %d\n.", boisko::termin_dlugu - st.dni_dlugu);
+        if (st.dni_dlugu < boisko::splata_od) {
             drukuj(" Za %d kolejek ligowych, bedziesz mogl zaczac splacac dlug.\n",
-                   splata_od - st.dni_dlugu);
+                   boisko::splata_od - st.dni_dlugu);
         }
     }
 }

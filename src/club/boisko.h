@@ -7,14 +7,18 @@
 class boisko {
   public:
     static constexpr int nazw_sponsorow = 30;
+    // The loan's term on the clock: repaying opens at splata_od, borrowing closes after
+    // pobieranie_do; at termin_dlugu transfers are banned and morale suffers every match.
+    static constexpr int splata_od = 10;
+    static constexpr int termin_dlugu = 20;
+    static constexpr int pobieranie_do = termin_dlugu - 1;
 
     boisko();
 
     int kasa{};       // cash in zl; negative when match-day costs exceed it
     int pojemnosc{};  // seats; the stadium screen moves it by 50, lowering only above 50
     int dlug{};       // bank debt in zl, at least 0
-    // The loan clock: league matches played in debt, 0..20 (cup legs do not count). Repaying
-    // opens at 10, borrowing closes after 19; at 20 transfers are banned and morale suffers.
+    // The loan clock: league matches played in debt, 0..termin_dlugu (cup legs do not count).
     // Back to 0 when a match's accounts end without debt.
     int dni_dlugu{};
     int kwota_sponsora{};       // the sponsor's pay per match in zl; 0 means no sponsor
@@ -40,6 +44,7 @@ class boisko {
     void nowysponsor();
     void nowy_lowca();
     void bank();
+    bool zakaz_transferow() const { return dni_dlugu >= termin_dlugu; }
 };
 
 extern boisko ST;

@@ -15,7 +15,6 @@ constexpr int kibicow_na_budke = 1000;
 constexpr int zysk_z_kibica = 4;
 constexpr int koszt_policjanta = 60;
 constexpr int pilnowanych_na_policjanta = 50;
-constexpr int termin_dlugu = 20;
 
 void pauza() {
     klawisz();
@@ -132,7 +131,7 @@ int rozliczenie::placa(int zawodnicy) {
 
 // Past the loan's term the players hear of the debt at every league match.
 void rozliczenie::zadluzenie() {
-    if (st_.dlug <= 0 || st_.dni_dlugu < termin_dlugu || pucharowy_) return;
+    if (st_.dlug <= 0 || !st_.zakaz_transferow() || pucharowy_) return;
     linia("\n Druzyna slyszy o zadluzeniu klubu. Morale druzyny spada!\n");
     if (morale_ > 3) morale_ -= 3;
     pauza();
@@ -154,7 +153,7 @@ void rozliczenie::odsetki() {
         dodaj(st_.kasa, -1LL * i);
         dodaj(st_.dlug, i);
         pauza();
-        if (st_.dni_dlugu < termin_dlugu) ++st_.dni_dlugu;
+        if (st_.dni_dlugu < boisko::termin_dlugu) ++st_.dni_dlugu;
     }
     if (st_.dlug == 0) st_.dni_dlugu = 0;
 }

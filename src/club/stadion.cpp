@@ -97,7 +97,7 @@ void boisko::pokaz() const {
     static const char* const slowa_placy[] = {"fatalne!", "skompe",   "skromne",   "srednie",
                                               "duze",     "ogromne!", "zajebiste!"};
     cls();
-    kolor(15);
+    kolor(kolor_tekstu);
     drukuj("   S T A D I O N\n\n\r");
     drukuj(" Kasa: %d\n\r", kasa);
     drukuj(" Pojemnosc %u krzeselek\n\r", static_cast<unsigned>(pojemnosc));

@@ -7,6 +7,8 @@
 #include "wspolne/pieniadze.h"
 
 namespace {
+// Blue on bright black.
+constexpr int kolor_konca = 129;
 constexpr int wymiana = 4;
 constexpr int ostatni = zespoly::druzyn - 1;
 constexpr int najmniejsza_sila = 5;
@@ -69,7 +71,7 @@ void nowy_sezon_klubow(zespoly& dr) {
 
 void zespoly::koniecsezonu() {
     cls();
-    kolor(129);
+    kolor(kolor_konca);
     gotoxy(13, 10);
     drukuj("KONIEC SEZONU\n");
     klawisz();

@@ -32,7 +32,7 @@ void zespoly::graj(int liga) {
     kolejka(pary, nr_kolejki, druzyn);
     cls();
     drukuj(" Mecze %d kolejki %d ligi \n\n", nr_kolejki + 1, liga + 1);
-    kolor(15);
+    kolor(kolor_tekstu);
     for (int k = 0; k < druzyn; k += 2) {
         const int h = pary[k];
         const int a = pary[k + 1];

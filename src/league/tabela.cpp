@@ -6,9 +6,6 @@
 #include "terminal/konsola.h"
 
 namespace {
-constexpr int czerwony = 79;
-constexpr int zwykly = 15;
-constexpr int twoj = 33;
 // Places 1-4 and 15-18 are the promotion and relegation bands, marked the same in every tier.
 constexpr int strefa = 4;
 
@@ -57,14 +54,15 @@ void zespoly::tabela(int liga) const {
         const int s = ranking[p];
         const bool w_strefie = p < strefa || p >= druzyn - strefa;
         const bool twoja = liga == twojaliga && s == twojadruzyna;
-        kolor(twoja ? twoj : (w_strefie ? czerwony : zwykly));
+        kolor(twoja ? kolor_twojej : (w_strefie ? kolor_strefy : kolor_tekstu));
+        opis_wiersza(opis_miejsca(liga, p, twoja).c_str());
         opis_wiersza(opis_miejsca(liga, p, twoja).c_str());
         drukuj("%2d. %21s   %2d      %2d    %2d    %2d     %3d   %3d %3lld\n\r", p + 1,
                nazwa[liga][s], punkty[liga][s], zwyciestwa[liga][s], remisy[liga][s],
                porazki[liga][s], strzelone[liga][s], stracone[liga][s],
                static_cast<long long>(strzelone[liga][s]) - stracone[liga][s]);
     }
-    kolor(zwykly);
+    kolor(kolor_tekstu);
     klawisz();
 }
 

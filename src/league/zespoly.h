@@ -26,6 +26,9 @@ class zespoly {
     // Rounds are 0..33; after the last one the season ends.
     static constexpr int ostatnia_kolejka = 33;
     static constexpr int final_rewanz = 14;
+    // The tables' colours: the promotion and relegation bands, and the user's club.
+    static constexpr int kolor_strefy = 79;
+    static constexpr int kolor_twojej = 33;
 
     zespoly();
 

@@ -2,6 +2,7 @@
 #include <ctime>
 #include <string>
 
+#include "shell/blokada.h"
 #include "shell/menu.h"
 #include "shell/start.h"
 #include "terminal/okno.h"
@@ -12,7 +13,8 @@ int main() {
     zasiej(static_cast<std::uint32_t>(std::time(nullptr)));
     std::string blad;
     // The files are checked before the terminal is touched, so a refusal leaves it as it was.
-    if (!wczytaj_gre(&blad, "", wskazowka_plikow()) || !sprawdz_terminal(&blad)) {
+    if (!zablokuj_folder(&blad) || !wczytaj_gre(&blad, "", wskazowka_plikow()) ||
+        !sprawdz_terminal(&blad)) {
         return odmowa_startu(blad);
     }
     return w_oknie(menu);

@@ -11,6 +11,8 @@
 #include "terminal/konsola.h"
 
 namespace {
+// The club's name heads the menu in red on green.
+constexpr int kolor_klubu = 66;
 constexpr std::array wpisy{"NASTEPNY MECZ\n\r", "SKLAD\n\r",   "KUPNO\n\r", "SPRZEDARZ\n\r",
                            "TABELA\n\r",        "STADION\n\r", "BANK\n\r",  "ZAPIS\n\r",
                            "ODCZYT\n\r",        "INFO\n\n\r"};
@@ -29,7 +31,7 @@ void uruchom(int wpis) {
             GR.sklad();
             break;
         case 2:
-            GR.kupno(&ST.kasa, ST.liga, ST.dni_dlugu);
+            GR.kupno(&ST.kasa, ST.liga, ST.zakaz_transferow());
             break;
         case 3:
             GR.sprzedarz(&ST.kasa);
@@ -57,9 +59,9 @@ void uruchom(int wpis) {
 
 void rysuj() {
     cls();
-    kolor(66);
+    kolor(kolor_klubu);
     drukuj("%s\n\r", DR.nazwa[DR.twojaliga][DR.twojadruzyna]);
-    kolor(15);
+    kolor(kolor_tekstu);
     drukuj("SEZON: %d/%d KOLEJKA LIGOWA: %d\n\n\r", DR.sezon, DR.sezon + 1, DR.nr_kolejki + 1);
     for (const char* wpis : wpisy) drukuj("%s", wpis);
     DR.pokaznastepnymecz();

@@ -6,13 +6,17 @@
 #include "club/boisko.h"
 #include "league/zespoly.h"
 #include "shell/komplet.h"
+#include "shell/pliki_zapisu.h"
 #include "squad/gracze.h"
 #include "terminal/klawisze.h"
 #include "terminal/konsola.h"
 
 namespace {
-const char* const katalog = "save";
-const std::string nazwy[] = {"druzyny.txt", "gracze.txt", "stadion.txt"};
+const std::string nazwy[] = {pliki_zapisu[0], pliki_zapisu[1], pliki_zapisu[2]};
+
+std::string w_zapisie(const char* plik) {
+    return std::string(katalog_zapisu) + "/" + plik;
+}
 
 bool zapytaj(const char* pytanie) {
     klawisze_ekranu pomoc("t: tak  kazdy inny klawisz: nie");
@@ -49,13 +53,14 @@ void zglos(const char* co, const std::string& powod) {
 
 // Every file is read whole into copies first, so a bad save leaves the game in play alone.
 bool wczytaj_zapis(std::string* blad) {
-    if (!komplet::dokoncz(katalog, nazwy, blad)) return false;
+    if (!komplet::dokoncz(katalog_zapisu, nazwy, blad)) return false;
     zespoly dr = DR;
     gracze gr = GR;
     boisko st = ST;
-    const bool wczytane = dr.load("save/druzyny.txt", blad) && gr.load("save/gracze.txt", blad) &&
-                          st.load("save/stadion.txt", blad) && gr.loadrynek("rynek.txt", blad) &&
-                          st.loadsponsor("sponsorzy.txt", blad);
+    const bool wczytane = dr.load(w_zapisie(pliki_zapisu[0]).c_str(), blad) &&
+                          gr.load(w_zapisie(pliki_zapisu[1]).c_str(), blad) &&
+                          st.load(w_zapisie(pliki_zapisu[2]).c_str(), blad) &&
+                          gr.loadrynek("rynek.txt", blad) && st.loadsponsor("sponsorzy.txt", blad);
     if (!wczytane) return false;
     DR = dr;
     GR = gr;
@@ -72,7 +77,7 @@ void zapis() {
         {nazwy[2], [](const char* s) { return ST.save(s); }},
     };
     std::string blad;
-    if (!komplet::zapisz(katalog, pliki, &blad)) {
+    if (!komplet::zapisz(katalog_zapisu, pliki, &blad)) {
         zglos("Gra NIE zostala zapisana!", blad);
         return;
     }

@@ -10,12 +10,15 @@ class gracze {
     static constexpr int miejsc = 21;
     static constexpr int nazw_rynku = 70;
 
-    // Position codes; a player is printed in colour 9 + 2 * code.
+    // Position codes; a player is printed in the colour kolor_pozycji gives the code.
     static constexpr int bramkarz = 0;
     static constexpr int obronca = 1;
     static constexpr int pomocnik = 2;
     static constexpr int napastnik = 3;
     static constexpr int pozycji = 4;
+    static constexpr int kolor_pozycji(int pozycja) { return 9 + 2 * pozycja; }
+    // The positions' short names in their colours, for a screen's key help.
+    static std::string legenda_pozycji();
 
     char rynek[nazw_rynku][15]{};  // market names, one word of at most 14 characters each
     int morale{};                  // the squad's morale, 0..100; scales every line's strength
@@ -46,7 +49,7 @@ class gracze {
 
     char pokazsklad(int* wybrany);
     void sklad();
-    void kupno(int* kasa, int liga, int dni_dlugu);
+    void kupno(int* kasa, int liga, bool zakaz_transferow);
     void sprzedarz(int* kasa);
 
     void ktostrzelil(int gole);

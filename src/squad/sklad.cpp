@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <string>
 
 #include "squad/gracze.h"
 #include "terminal/klawisze.h"
@@ -31,7 +32,7 @@ int rysuj(const gracze& g, int (&wiersze)[gracze::miejsc]) {
     int n = 0;
     unsigned wartosc = 0;
     for (int p = 0; p < gracze::pozycji; ++p) {
-        kolor(9 + 2 * p);
+        kolor(gracze::kolor_pozycji(p));
         for (int i = 0; i < gracze::miejsc; ++i) {
             if (g.wiek[i] <= 0 || g.pozycja[i] != p) continue;
             unsigned c = static_cast<unsigned>(cena(g.umiejetnosci[i], g.wiek[i]));
@@ -51,6 +52,16 @@ int rysuj(const gracze& g, int (&wiersze)[gracze::miejsc]) {
 }
 
 }  // namespace
+
+std::string gracze::legenda_pozycji() {
+    constexpr const char* skroty[pozycji] = {"BR", "OBR", "POM", "NAP"};
+    std::string legenda;
+    for (int p = 0; p < pozycji; ++p) {
+        if (p > 0) legenda += ' ';
+        legenda += "{" + std::to_string(kolor_pozycji(p)) + "}" + skroty[p];
+    }
+    return legenda;
+}
 
 void zeruj_znacznik_skladu() {
     znacznik = 0;
@@ -78,8 +89,7 @@ char gracze::pokazsklad(int* wybrany) {
 
 void gracze::sklad() {
     klawisze_ekranu pomoc(
-        "gora/dol: wybor  lewo/prawo: gra/nie gra  spacja: wyjdz  "
-        "{9}BR {11}OBR {13}POM {15}NAP");
+        ("gora/dol: wybor  lewo/prawo: gra/nie gra  spacja: wyjdz  " + legenda_pozycji()).c_str());
     for (;;) {
         int w = 0;
         char k = pokazsklad(&w);

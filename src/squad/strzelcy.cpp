@@ -28,10 +28,10 @@ void gracze::ktostrzelil(int gole) {
             if (losuj() % 150 >= szansa(*this, i)) continue;
             ++bramki[i];
             --gole;
-            kolor(9 + 2 * pozycja[i]);
+            kolor(kolor_pozycji(pozycja[i]));
             drukuj(" %s\n", imie[i]);
         }
     }
     klawisz();
-    kolor(15);
+    kolor(kolor_tekstu);
 }

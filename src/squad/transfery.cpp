@@ -58,9 +58,9 @@ oferta losuj_oferte(const gracze& g, int liga) {
     o.cena = obetnij(cena_gracza * (losuj() % 25 + 9.0) / 10.0);
     linia(" ---");
     drukuj(" Imie : %s\n", g.rynek[o.nazwa]);
-    kolor(9 + 2 * o.pozycja);
+    kolor(gracze::kolor_pozycji(o.pozycja));
     drukuj("%s", slowa_pozycji[o.pozycja]);
-    kolor(15);
+    kolor(kolor_tekstu);
     drukuj(" Umiejetnosci : %d\n", o.umiejetnosci);
     drukuj(" Wiek : %d lat ", o.wiek);
     o.bramkostrzelnosc = losuj() % 13 + 1;
@@ -105,11 +105,11 @@ void przyjmij(gracze& g, const oferta& o) {
 
 }  // namespace
 
-void gracze::kupno(int* kasa, int liga, int dni_dlugu) {
+void gracze::kupno(int* kasa, int liga, bool zakaz_transferow) {
     klawisze_ekranu pomoc("dol: kupujesz  gora: nastepny  spacja: zatwierdz  PgUp/PgDn: przewin");
     cls();
     linia("                 K U P N O  ");
-    if (dni_dlugu >= 20) {
+    if (zakaz_transferow) {
         drukuj("PZPN zakazuje transferow dopoki nie splacisz dlogu!");
         klawisz();
         return;
@@ -156,8 +156,7 @@ void gracze::kupno(int* kasa, int liga, int dni_dlugu) {
 
 void gracze::sprzedarz(int* kasa) {
     klawisze_ekranu pomoc(
-        "ENTER SPRZEDAJE OD RAZU!  gora/dol: wybor  spacja: wyjdz  "
-        "{9}BR {11}OBR {13}POM {15}NAP");
+        ("ENTER SPRZEDAJE OD RAZU!  gora/dol: wybor  spacja: wyjdz  " + legenda_pozycji()).c_str());
     drukuj("Aby sprzedac wcisnij (enter) /n");
     for (;;) {
         int w = 0;

@@ -12,6 +12,8 @@ void gotoxy(int x, int y);
 // The console attribute byte: low nibble foreground, high nibble background (1 blue, 2 green,
 // 4 red, 8 bright).
 void kolor(int atrybut);
+// The screens' ordinary text: bright white on black.
+inline constexpr int kolor_tekstu = 15;
 // printf conventions, printed character for character.
 void drukuj(const char* format, ...) __attribute__((format(printf, 1, 2)));
 // The text followed by one newline.

@@ -249,8 +249,11 @@ class Gra(unittest.TestCase):
         # platform's own, word for word.
         gdzie = ("\nGra czyta swoje piec plikow z biezacego katalogu: uruchom ja przez make play "
                  "albo w katalogu data/.\n")
+        # One game per folder: the second is refused while the first runs, and only then.
+        pierwsza = self.start()
+        zajety = "gra juz dziala w folderze %s; zakoncz" % os.path.realpath(self.katalog)
         for plik, tresc, slowo, wierszy in (
-                (None, None, "terminala", 1), ("stadion.txt", None, gdzie, 2),
+                (None, None, zajety, 1), (None, None, "terminala", 1), ("stadion.txt", None, gdzie, 2),
                 ("gracze.txt", "52 0\nKowal 4x 20\n", "plik gracze.txt, wiersz 2", 1)):
             with self.subTest(plik=plik, tresc=tresc):
                 if plik:
@@ -263,6 +266,8 @@ class Gra(unittest.TestCase):
                 self.assertEqual((wynik.returncode, wynik.stdout), (1, b""))
                 self.assertEqual(wynik.stderr.decode("ascii").count("\n"), wierszy, wynik.stderr)
                 self.assertIn(slowo, wynik.stderr.decode())
+                if slowo == zajety:
+                    self.zakoncz(pierwsza)
         for term in ("nieznany-terminal", "dumb"):
             self.assertEqual(self.start(menu=False, term=term).koniec(), (1, True))
 

@@ -120,6 +120,13 @@ class GraWindows(unittest.TestCase):
         self.assertEqual(okno.wiersz(0).strip(), tytul.group(1))
         # The 25th row is the window's own: the menu's keys.
         self.assertIn("Ctrl-C", okno.wiersz(24))
+        # One game per folder: a second one started there is refused while this one runs.
+        drugi = subprocess.run(["wine", "bramkowiec.exe"], cwd=self.katalog, timeout=60,
+                               stdin=subprocess.DEVNULL, capture_output=True, env=dict(
+                                   {k: v for k, v in os.environ.items() if k != "DISPLAY"},
+                                   WINEDEBUG="-all"))
+        self.assertEqual(drugi.returncode, 1, drugi.stderr)
+        self.assertIn(b"gra juz dziala w folderze", drugi.stderr)
         self.assertTrue(okno.nacisnij("Down", PIERWSZY_KLAWISZ_S) and w_menu(okno, 1),
                         okno.tekst())
         okno.nacisnij("Space")

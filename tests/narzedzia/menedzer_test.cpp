@@ -88,7 +88,7 @@ TEST(Menedzer, PlaysTwoSeasonsFromTheShippedDataThroughTheScreens) {
             if (HasFailure()) return;
             EXPECT_TRUE(sprawdz());
             EXPECT_EQ(s.pozostalo(), 0u);
-            EXPECT_LT(ST.dni_dlugu, 20);
+            EXPECT_LT(ST.dni_dlugu, boisko::termin_dlugu);
             EXPECT_LE(GR.ilegraczy(), 20);
             for (int i = 0; i < gracze::miejsc; ++i) {
                 kupil |= GR.wiek[i] > 0 && z_danych.count(GR.imie[i]) == 0;

@@ -11,6 +11,7 @@
 #include "pomoc/gra_testowa.h"
 #include "shell/dzien_meczu.h"
 #include "shell/komplet.h"
+#include "shell/pliki_zapisu.h"
 #include "squad/gracze.h"
 #include "terminal/klawisze.h"
 
@@ -19,7 +20,9 @@ namespace fs = std::filesystem;
 namespace {
 // The save slot's bytes; the whole game, field by field, as the save files put it.
 std::string slot() {
-    return tresc("save/druzyny.txt") + tresc("save/gracze.txt") + tresc("save/stadion.txt");
+    std::string bajty;
+    for (const char* plik : pliki_zapisu) bajty += tresc(fs::path(katalog_zapisu) / plik);
+    return bajty;
 }
 std::string stan() {
     EXPECT_TRUE(DR.save("stan1") && GR.save("stan2") && ST.save("stan3"));

@@ -239,9 +239,9 @@ TEST(Rynek, ARoundOffersOneMorePlayerThanTheScoutBrings) {
     rynek_testowy();
     int kasa = 0;
     skrypt s{spacja, spacja, spacja, spacja, spacja};
-    GR.kupno(&kasa, 2, 19);  // one offer without a scout, then back to the menu
+    GR.kupno(&kasa, 2, false);  // one offer without a scout, then back to the menu
     GR.oferty = 0, ST.propozycje_lowcy = 3;
-    GR.kupno(&kasa, 2, 0);  // four with one
+    GR.kupno(&kasa, 2, false);  // four with one
     EXPECT_EQ(s.pozostalo(), 0u);
 }
 
@@ -252,7 +252,7 @@ TEST(Rynek, NamesInTheSquadAreNotOfferedWhateverTheirCase) {
     podrzuc({0, 70, 1, 2, 3, 0, 0, 0, 0, 0});
     skrypt s{spacja};
     int kasa = 0;
-    GR.kupno(&kasa, 2, 0);
+    GR.kupno(&kasa, 2, false);
     EXPECT_TRUE(widac(s, " Imie : Nazwa2"));
     EXPECT_EQ(podrzuconych(), 0u);
 }
@@ -276,7 +276,7 @@ TEST(Rynek, ABuyTakesTheAskedPriceWhenTheCashCoversIt) {
         podrzuc({0, 1, 0, 0, 0, p.los_ceny, 0});
         int kasa = p.kasa;
         skrypt s{dol, gora, dol, spacja, 'x'};
-        GR.kupno(&kasa, 2, 0);
+        GR.kupno(&kasa, 2, false);
         EXPECT_EQ((std::array{GR.ilegraczy(), kasa}),
                   (std::array{int{p.kupiony}, p.kasa - (p.kupiony ? p.cena : 0)}));
         EXPECT_TRUE(
@@ -291,7 +291,7 @@ TEST(Rynek, TheTwentiethPlayerTakesTheLowestFreeSlotAndEndsTheVisit) {
     int kasa = 100000;
     podrzuc({0, 1, 0, 0, 0, 0, 12});
     skrypt s{dol, spacja, 'x', 'y'};
-    GR.kupno(&kasa, 2, 0);
+    GR.kupno(&kasa, 2, false);
     EXPECT_TRUE(widac(s, "Juz nie ma miejsca w szatni!") && GR.imie[4] == "Nazwa0"s);
     EXPECT_EQ((std::array{GR.umiejetnosci[4], GR.wiek[4], GR.bramki[4], GR.gra[4], GR.oferty}),
               (std::array{10, 18, 0, 0, 1}));  // the other offers wait

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "league/zespoly.h"
+#include "squad/gracze.h"
+#include "terminal/konsola.h"
+
 // clang-format off
 TEST(Kolory, ConsoleAttributesOnTerminalsWithManyEightAndNoColoursAndPairsUpToTheLimit) {
     // Curses numbers red 1 and blue 4; the console the other way round.
@@ -35,12 +39,13 @@ TEST(Kolory, WithoutColoursPositionsAndTableRowsStayApart) {
     wyglad podkreslony, pogrubiony, odwrocony, odwrocony_podkreslony;
     podkreslony.podkreslony = pogrubiony.pogrubiony = odwrocony.odwrocony = true;
     odwrocony_podkreslony.odwrocony = odwrocony_podkreslony.podkreslony = true;
-    for (auto p : {przypadek{"goalkeeper", 9, podkreslony},
-                   {"defender", 11, pogrubiony},
-                   {"midfielder", 13, odwrocony},
-                   {"forward and text", 15, zwykly},
-                   {"table zone", 79, odwrocony},
-                   {"user's row", 33, odwrocony_podkreslony},
+    for (auto p : {przypadek{"goalkeeper", gracze::kolor_pozycji(gracze::bramkarz), podkreslony},
+                   {"defender", gracze::kolor_pozycji(gracze::obronca), pogrubiony},
+                   {"midfielder", gracze::kolor_pozycji(gracze::pomocnik), odwrocony},
+                   {"forward", gracze::kolor_pozycji(gracze::napastnik), zwykly},
+                   {"text", kolor_tekstu, zwykly},
+                   {"table zone", zespoly::kolor_strefy, odwrocony},
+                   {"user's row", zespoly::kolor_twojej, odwrocony_podkreslony},
                    {"club name", 66, odwrocony},
                    {"season end", 129, odwrocony_podkreslony}}) {
         SCOPED_TRACE(p.nazwa);

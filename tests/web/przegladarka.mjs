@@ -36,8 +36,8 @@ async function kolejka(g) {
 async function pobrane(karta, katalog) {
     const cdp = await karta.createCDPSession();
     await cdp.send('Browser.setDownloadBehavior', {behavior: 'allow', downloadPath: katalog});
+    const nazwy = await karta.evaluate(() => PLIKI_ZAPISU);
     await karta.click('#pobierz');
-    const nazwy = ['druzyny.txt', 'gracze.txt', 'stadion.txt'];
     for (let i = 0; i < 100 && !nazwy.every((n) => fs.existsSync(path.join(katalog, n))); ++i) {
         await new Promise((r) => setTimeout(r, 50));
     }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "pomoc/gra_testowa.h"
+#include "shell/pliki_zapisu.h"
 
 namespace fs = std::filesystem;
 
@@ -19,9 +20,9 @@ class Wymiana : public testing::Test {
         gra_z_danych();
         fs::remove_all(tu);
         fs::create_directories(skad);
-        fs::copy_file(dane("druzyny-1995.txt"), skad / "druzyny.txt");
-        fs::copy_file(dane("gracze.txt"), skad / "gracze.txt");
-        fs::copy_file(dane("stadion.txt"), skad / "stadion.txt");
+        const char* startowe[] = {"druzyny-1995.txt", "gracze.txt", "stadion.txt"};
+        for (std::size_t i = 0; i < pliki_zapisu.size(); ++i)
+            fs::copy_file(dane(startowe[i]), skad / pliki_zapisu[i]);
     }
     void TearDown() override { fs::remove_all(tu); }
 

@@ -87,11 +87,6 @@ okno_curses::okno_curses() {
         pary_ = pary_kolorow(COLOR_PAIRS);
     }
     przejmij_sygnaly(przywrocenie());
-    poprzedni_ = ustaw_terminal(this);
-}
-
-okno_curses::~okno_curses() {
-    ustaw_terminal(poprzedni_);
 }
 
 void zakoncz_okno() {
@@ -101,26 +96,23 @@ void zakoncz_okno() {
     terminal_przywrocony();
 }
 
-int okno_curses::klawisz(const ekran& e) {
-    for (;;) {
-        sprawdz_sygnal();
-        maluj(e);
-        if (auto bajt = oczekujace_.nastepny()) return *bajt;
-        nacisniecie n = czytaj();
-        // The player cannot see the game in a window that is too small: such keys are lost.
-        if (!okno_za_male(COLS, LINES)) oczekujace_.przyjmij(n, widok_, e);
-    }
+void okno_curses::sprawdz_przerwanie() {
+    sprawdz_sygnal();
 }
 
-void okno_curses::czekaj(int milisekundy, const ekran& e) {
-    sprawdz_sygnal();
-    maluj(e);
-    if (milisekundy <= 0) return;
+std::optional<okno_bazowe::odczyt> okno_curses::czytaj(const ekran&) {
+    nacisniecie n = nastepne();
+    // The player cannot see the game in a window that is too small: such keys are lost.
+    if (okno_za_male(COLS, LINES)) return std::nullopt;
+    return odczyt{n};
+}
+
+void okno_curses::uspij(int milisekundy) {
     timespec zostalo{milisekundy / 1000, (milisekundy % 1000) * 1'000'000L};
     while (nanosleep(&zostalo, &zostalo) != 0 && errno == EINTR) sprawdz_sygnal();
 }
 
-nacisniecie okno_curses::czytaj() {
+nacisniecie okno_curses::nastepne() {
     for (;;) {
         wint_t kod = 0;
         errno = 0;

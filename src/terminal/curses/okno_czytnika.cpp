@@ -38,9 +38,20 @@ okno_czytnika::~okno_czytnika() {
     terminal_przywrocony();
 }
 
-void okno_czytnika::spij(int milisekundy) {
+void okno_czytnika::sprawdz_przerwanie() {
     sprawdz_sygnal();
-    if (milisekundy <= 0) return;
+}
+
+std::optional<okno_bazowe::odczyt> okno_czytnika::czytaj(const ekran& e) {
+    auto n = nastepne();
+    if (!n) {
+        powtorz(e);
+        return std::nullopt;
+    }
+    return odczyt{*n};
+}
+
+void okno_czytnika::uspij(int milisekundy) {
     timespec zostalo{milisekundy / 1000, (milisekundy % 1000) * 1'000'000L};
     while (nanosleep(&zostalo, &zostalo) != 0 && errno == EINTR) sprawdz_sygnal();
 }
@@ -72,7 +83,7 @@ int okno_czytnika::bajt(int milisekund) {
     }
 }
 
-std::optional<nacisniecie> okno_czytnika::czytaj() {
+std::optional<nacisniecie> okno_czytnika::nastepne() {
     int b = bajt(-1);
     if (b == 033) {
         sekwencja_esc sekwencja;

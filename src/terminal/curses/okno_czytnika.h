@@ -13,12 +13,13 @@ class okno_czytnika : public okno_tekstowe {
     okno_czytnika();
     ~okno_czytnika() override;
 
-  protected:
-    std::optional<nacisniecie> czytaj() override;
-    void pisz(std::string_view tekst) override;
-    void spij(int milisekundy) override;
-
   private:
+    void sprawdz_przerwanie() override;
+    std::optional<odczyt> czytaj(const ekran& e) override;
+    void uspij(int milisekundy) override;
+    void pisz(std::string_view tekst) override;
+    // The next press; nullopt for the repeat key.
+    std::optional<nacisniecie> nastepne();
     // The next byte from the keyboard; -1 when none came within `milisekund` (-1: wait).
     int bajt(int milisekund);
 

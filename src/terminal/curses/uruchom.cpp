@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <csignal>
-#include <cstdio>
 #include <cstdlib>
 #include <exception>
 #include <string>
@@ -12,6 +11,7 @@
 #include "terminal/curses/okno_czytnika.h"
 #include "terminal/curses/sygnaly.h"
 #include "terminal/okno.h"
+#include "terminal/okno_bazowe.h"
 
 namespace {
 // Whatever way the game ends, curses is ended here.
@@ -37,7 +37,7 @@ void graj(void (*gra)()) {
 
 [[noreturn]] void po_bledzie_krytycznym() {
     zakoncz_okno();
-    std::fputs("bramkowiec: blad krytyczny, gra przerwana\n", stderr);
+    na_stderr("blad krytyczny, gra przerwana");
     std::abort();
 }
 }  // namespace
@@ -76,7 +76,7 @@ std::string wskazowka_plikow() {
 }
 
 int odmowa_startu(const std::string& powod) {
-    std::fprintf(stderr, "bramkowiec: %s\n", powod.c_str());
+    na_stderr(powod);
     return 1;
 }
 
@@ -98,6 +98,5 @@ int w_oknie(void (*gra)()) {
         std::signal(sygnal, SIG_DFL);
         std::raise(sygnal);
     }
-    if (!blad.empty()) std::fprintf(stderr, "bramkowiec: blad: %s\n", blad.c_str());
-    return blad.empty() ? 0 : 1;
+    return status_po_bledzie(blad);
 }

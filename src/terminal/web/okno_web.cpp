@@ -4,6 +4,7 @@
 #include <string>
 #include <system_error>
 
+#include "shell/pliki_zapisu.h"
 #include "terminal/ekran.h"
 #include "terminal/web/klatka.h"
 #include "terminal/web/klawisze.h"
@@ -14,7 +15,7 @@ namespace {
 // Between two keys the game is idle, so a saved game brought in by the player is taken here.
 void przyjmij_wgrany() {
     std::string blad;
-    if (wgraj_zapis(strona::katalog_wgrania, "save", &blad))
+    if (wgraj_zapis(strona::katalog_wgrania, katalog_zapisu, &blad))
         strona::komunikat("Wgrano zapis. Wybierz ODCZYT w menu, aby go wczytac.");
     else
         strona::komunikat("Nie wgrano zapisu: " + blad);
@@ -28,33 +29,24 @@ okno_web::okno_web() {
     // A page has no Ctrl-C to end the game: closing its tab is the way out.
     widok_.ustaw_wyjscie("zamkniecie karty: koniec gry bez zapisu");
     transkrypt_.ustaw_wyjscie("zamkniecie karty: koniec gry bez zapisu  F2: powtorz ekran");
-    poprzedni_ = ustaw_terminal(this);
 }
 
-okno_web::~okno_web() {
-    ustaw_terminal(poprzedni_);
-}
-
-int okno_web::klawisz(const ekran& e) {
-    for (;;) {
-        if (auto bajt = oczekujace_.nastepny()) return *bajt;
-        if (!strona::czeka_zdarzenie()) maluj(e);
-        const std::string z = strona::zdarzenie();
-        if (z == strona::zdarzenie_powtorzenia) {
-            powiedz(transkrypt_.calosc(e, {}));
-            continue;
-        }
-        if (z == strona::zdarzenie_wgrania) {
-            przyjmij_wgrany();
-            continue;
-        }
-        oczekujace_.przyjmij(nacisniecie_przegladarki(z), widok_, e);
+std::optional<okno_bazowe::odczyt> okno_web::czytaj(const ekran& e) {
+    if (!strona::czeka_zdarzenie()) maluj(e);
+    const std::string z = strona::zdarzenie();
+    if (z == strona::zdarzenie_powtorzenia) {
+        powiedz(transkrypt_.calosc(e, {}));
+        return std::nullopt;
     }
+    if (z == strona::zdarzenie_wgrania) {
+        przyjmij_wgrany();
+        return std::nullopt;
+    }
+    return odczyt{nacisniecie_przegladarki(z)};
 }
 
-void okno_web::czekaj(int milisekundy, const ekran& e) {
-    maluj(e);
-    if (milisekundy > 0) strona::uspij(milisekundy);
+void okno_web::uspij(int milisekundy) {
+    strona::uspij(milisekundy);
 }
 
 void okno_web::maluj(const ekran& e) {

@@ -1,8 +1,8 @@
 #include <algorithm>
-#include <cstdio>
 #include <string>
 
 #include "terminal/okno.h"
+#include "terminal/okno_bazowe.h"
 #include "terminal/web/most.h"
 #include "terminal/web/okno_web.h"
 
@@ -19,7 +19,7 @@ std::string wskazowka_plikow() {
 // The browser's console is no place for the player: the reason goes under the game's screen,
 // on the one line there.
 int odmowa_startu(const std::string& powod) {
-    std::fprintf(stderr, "bramkowiec: %s\n", powod.c_str());
+    na_stderr(powod);
     std::string wiersz = powod;
     std::replace(wiersz.begin(), wiersz.end(), '\n', ' ');
     strona::komunikat("bramkowiec: " + wiersz);

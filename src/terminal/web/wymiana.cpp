@@ -7,6 +7,7 @@
 #include "club/boisko.h"
 #include "league/zespoly.h"
 #include "shell/komplet.h"
+#include "shell/pliki_zapisu.h"
 #include "squad/gracze.h"
 
 namespace fs = std::filesystem;

@@ -2,9 +2,8 @@
 #include <filesystem>
 #include <string>
 
-// Saved games carried between the browser and the terminal game as their three plain files.
-
-inline constexpr const char* pliki_zapisu[] = {"druzyny.txt", "gracze.txt", "stadion.txt"};
+// Saved games carried between the browser and the terminal game as their three plain files
+// (shell/pliki_zapisu.h).
 
 // Checks the three files in skad with the game's own loaders and, only when all of them load,
 // makes them the save slot in katalog as one set, byte for byte. Otherwise false with a Polish

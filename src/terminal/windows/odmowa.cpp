@@ -4,6 +4,7 @@
 #include <string>
 
 #include "terminal/okno.h"
+#include "terminal/okno_bazowe.h"
 
 bool sam_w_konsoli() {
     // Room for two is enough to tell one from more.
@@ -28,7 +29,7 @@ std::string wskazowka_plikow() {
 
 // Started from cmd the text stays in its window; alone, the window would vanish with it unread.
 int odmowa_startu(const std::string& powod) {
-    std::fprintf(stderr, "bramkowiec: %s\n", powod.c_str());
+    na_stderr(powod);
     if (sam_w_konsoli()) {
         std::fputs("Nacisnij dowolny klawisz, aby zamknac okno.\n", stderr);
         czekaj_na_klawisz(GetStdHandle(STD_INPUT_HANDLE));

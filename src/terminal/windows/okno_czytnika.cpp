@@ -26,26 +26,26 @@ okno_czytnika::~okno_czytnika() {
     SetConsoleMode(wejscie_, tryb_wejscia_);
 }
 
-std::optional<nacisniecie> okno_czytnika::czytaj() {
-    // A held key comes as one event with a count; the game reads each repeat.
-    if (powtorzen_ > 0) {
-        --powtorzen_;
-        return powtarzany_;
-    }
+void okno_czytnika::sprawdz_przerwanie() {
+    ::sprawdz_przerwanie();
+}
+
+std::optional<okno_bazowe::odczyt> okno_czytnika::czytaj(const ekran& e) {
     for (;;) {
         INPUT_RECORD r{};
         DWORD przeczytane = 0;
         const bool przeczytano = ReadConsoleInputW(wejscie_, &r, 1, &przeczytane) != 0;
-        sprawdz_przerwanie();
+        ::sprawdz_przerwanie();
         if (!przeczytano) throw std::runtime_error("konsola przestala przekazywac klawisze");
         if (przeczytane == 0 || r.EventType != KEY_EVENT || !r.Event.KeyEvent.bKeyDown) continue;
-        if (r.Event.KeyEvent.wVirtualKeyCode == VK_F2) return std::nullopt;
-        auto n = nacisniecie_klawisza(r.Event.KeyEvent.wVirtualKeyCode,
-                                      r.Event.KeyEvent.uChar.UnicodeChar);
-        if (!n) continue;
-        powtarzany_ = *n;
-        powtorzen_ = r.Event.KeyEvent.wRepeatCount - 1;
-        return n;
+        if (r.Event.KeyEvent.wVirtualKeyCode == VK_F2) {
+            powtorz(e);
+            return std::nullopt;
+        }
+        // A held key comes as one event with a count; the game reads each repeat.
+        if (auto n = nacisniecie_klawisza(r.Event.KeyEvent.wVirtualKeyCode,
+                                          r.Event.KeyEvent.uChar.UnicodeChar))
+            return odczyt{*n, r.Event.KeyEvent.wRepeatCount};
     }
 }
 
@@ -59,9 +59,7 @@ void okno_czytnika::pisz(std::string_view tekst) {
     if (!ok) throw std::runtime_error("nie mozna pisac na wyjscie");
 }
 
-void okno_czytnika::spij(int milisekundy) {
-    sprawdz_przerwanie();
-    if (milisekundy <= 0) return;
+void okno_czytnika::uspij(int milisekundy) {
     WaitForSingleObject(budzik(), static_cast<DWORD>(milisekundy));
     sprawdz_przerwanie();
 }

@@ -14,16 +14,14 @@ class okno_czytnika : public okno_tekstowe {
     okno_czytnika();
     ~okno_czytnika() override;
 
-  protected:
-    std::optional<nacisniecie> czytaj() override;
-    void pisz(std::string_view tekst) override;
-    void spij(int milisekundy) override;
-
   private:
+    void sprawdz_przerwanie() override;
+    std::optional<odczyt> czytaj(const ekran& e) override;
+    void uspij(int milisekundy) override;
+    void pisz(std::string_view tekst) override;
+
     HANDLE wejscie_;
     HANDLE wyjscie_;
     DWORD tryb_wejscia_ = 0;
     bool konsola_ = false;
-    nacisniecie powtarzany_{};
-    int powtorzen_ = 0;
 };

@@ -57,11 +57,9 @@ okno_windows::okno_windows() : wejscie_(GetStdHandle(STD_INPUT_HANDLE)) {
         throw std::runtime_error("nie mozna przejac konsoli");
     }
     przejeta = true;
-    poprzedni_ = ustaw_terminal(this);
 }
 
 okno_windows::~okno_windows() {
-    ustaw_terminal(poprzedni_);
     oddaj_konsole();
     CloseHandle(bufor_);
 }
@@ -72,24 +70,21 @@ void oddaj_konsole() {
     SetConsoleMode(zastany.wejscie, zastany.tryb_wejscia);
 }
 
-int okno_windows::klawisz(const ekran& e) {
-    for (;;) {
-        sprawdz_przerwanie();
-        maluj(e);
-        if (auto bajt = oczekujace_.nastepny()) return *bajt;
-        // A held key comes as one event with a count; the game reads each repeat.
-        const auto [n, razy] = czytaj();
-        // The player cannot see the game in a window that is too small: such keys are lost.
-        if (!za_male()) oczekujace_.przyjmij(n, widok_, e, razy);
-    }
+void okno_windows::sprawdz_przerwanie() {
+    ::sprawdz_przerwanie();
 }
 
-void okno_windows::czekaj(int milisekundy, const ekran& e) {
-    sprawdz_przerwanie();
-    maluj(e);
-    if (milisekundy <= 0) return;
+// A held key comes as one event with a count; the game reads each repeat.
+std::optional<okno_bazowe::odczyt> okno_windows::czytaj(const ekran&) {
+    const odczyt o = nastepne();
+    // The player cannot see the game in a window that is too small: such keys are lost.
+    if (za_male()) return std::nullopt;
+    return o;
+}
+
+void okno_windows::uspij(int milisekundy) {
     WaitForSingleObject(budzik(), static_cast<DWORD>(milisekundy));
-    sprawdz_przerwanie();
+    ::sprawdz_przerwanie();
 }
 
 bool okno_windows::za_male() const {
@@ -124,7 +119,7 @@ void okno_windows::maluj(const ekran& e) {
                                       static_cast<SHORT>(okno.Top + kursor.Y)});
 }
 
-okno_windows::odczyt okno_windows::czytaj() {
+okno_bazowe::odczyt okno_windows::nastepne() {
     for (;;) {
         INPUT_RECORD r{};
         DWORD przeczytane = 0;

@@ -1,11 +1,11 @@
 #include <windows.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <exception>
 #include <string>
 
 #include "terminal/okno.h"
+#include "terminal/okno_bazowe.h"
 #include "terminal/windows/okno_czytnika.h"
 #include "terminal/windows/okno_windows.h"
 #include "terminal/windows/przerwania.h"
@@ -16,7 +16,7 @@ constexpr DWORD przerwany_ctrl_c = 0xC000013A;
 
 [[noreturn]] void po_bledzie_krytycznym() {
     oddaj_konsole();
-    std::fputs("bramkowiec: blad krytyczny, gra przerwana\n", stderr);
+    na_stderr("blad krytyczny, gra przerwana");
     std::abort();
 }
 
@@ -68,6 +68,5 @@ int w_oknie(void (*gra)()) {
     }
     konsola_oddana();
     if (przerwana) return static_cast<int>(przerwany_ctrl_c);
-    if (!blad.empty()) std::fprintf(stderr, "bramkowiec: blad: %s\n", blad.c_str());
-    return blad.empty() ? 0 : 1;
+    return status_po_bledzie(blad);
 }

@@ -2,13 +2,16 @@
 // one and keeps the saved game in IndexedDB. The game's half is src/terminal/web/most.cpp.
 'use strict';
 
+// The save slot as the game names it (src/shell/CMakeLists.txt), filled in by the build.
+const KATALOG_ZAPISU = '/@KATALOG_ZAPISU@';
+const PLIKI_ZAPISU = [@PLIKI_ZAPISU_JS@];
+
 const bramkowiec = (() => {
     const KOLUMN = 80;
     // The console's attribute byte in CGA colours: bit 0 blue, 1 green, 2 red, 3 bright.
     const PALETA = ['#000000', '#0000aa', '#00aa00', '#00aaaa', '#aa0000', '#aa00aa', '#aa5500',
         '#aaaaaa', '#555555', '#5555ff', '#55ff55', '#55ffff', '#ff5555', '#ff55ff', '#ffff55',
         '#ffffff'];
-    const PLIKI_ZAPISU = ['druzyny.txt', 'gracze.txt', 'stadion.txt'];
     // Keys the browser keeps: modifiers alone, function keys, dead keys of a compose sequence.
     const POMIJANE = /^(Shift|Control|Alt|AltGraph|Meta|CapsLock|NumLock|ScrollLock|Dead|Unidentified|F\d+|Process|OS)$/;
     // The mouse wheel's names on the game's side (klawisze.h).
@@ -123,14 +126,14 @@ const bramkowiec = (() => {
 
     function pobierz() {
         const FS = Module.FS;
-        const obecne = PLIKI_ZAPISU.filter((p) => FS.analyzePath('/save/' + p).exists);
+        const obecne = PLIKI_ZAPISU.filter((p) => FS.analyzePath(KATALOG_ZAPISU + '/' + p).exists);
         if (obecne.length === 0) {
             komunikat('Brak zapisu: najpierw wybierz ZAPIS w menu.');
             return;
         }
         for (const p of obecne) {
             const a = document.createElement('a');
-            a.href = URL.createObjectURL(new Blob([FS.readFile('/save/' + p)], {type: 'text/plain'}));
+            a.href = URL.createObjectURL(new Blob([FS.readFile(KATALOG_ZAPISU + '/' + p)], {type: 'text/plain'}));
             a.download = p;
             a.click();
             setTimeout(() => URL.revokeObjectURL(a.href), 10000);
@@ -199,8 +202,8 @@ const bramkowiec = (() => {
 var Module = {
     preRun: [() => {
         const FS = Module.FS;
-        FS.mkdir('/save');
-        FS.mount(FS.filesystems.IDBFS, {}, '/save');
+        FS.mkdir(KATALOG_ZAPISU);
+        FS.mount(FS.filesystems.IDBFS, {}, KATALOG_ZAPISU);
         Module.addRunDependency('zapis');
         FS.syncfs(true, (blad) => {
             if (blad) bramkowiec.komunikat('Przegladarka nie daje pamieci: zapis zniknie z zamknieciem strony.');
