@@ -12,7 +12,7 @@ gra:
 
 # CZYTNIK=1 plays in plain lines for a screen reader.
 play: gra
-	@cd data && $(if $(CZYTNIK),BRAMKOWIEC_CZYTNIK=1 )../build/bramkowiec
+	@cd data && $(if $(filter 1,$(CZYTNIK)),BRAMKOWIEC_CZYTNIK=1 )../build/bramkowiec
 
 build: setup
 	@cmake --preset default >/dev/null

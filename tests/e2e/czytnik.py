@@ -70,6 +70,18 @@ class Czytnik(unittest.TestCase):
         self.assertEqual(len(linie(self.gra.nacisnij(D))), 1)
         self.assertRegex(" ".join(linie(self.gra.nacisnij(P))), r"^2\. .* gra <--, bramkarz$")
         self.do_menu()
+        # The three tables: the coloured bands and the user's row in words, other rows none.
+        tabele = self.otworz(4) + linie(self.gra.nacisnij(b"x")) + linie(self.gra.nacisnij(b"x"))
+        wiersze = [w for w in tabele if re.match(r"\d+\. ", w)]
+        self.assertEqual(len(wiersze), 54, tabele)
+        for i, w in enumerate(wiersze):
+            liga, miejsce = divmod(i, 18)
+            pas = (("czolowa czworka", "strefa awansu")[liga > 0] if miejsce < 4 else
+                   ("strefa spadku", "ostatnia czworka")[liga == 2] if miejsce >= 14 else None)
+            twoja = "twoja druzyna" if "Radomiak_Radom" in w else None
+            slowa = ", ".join(s for s in (twoja, pas) if s)
+            self.assertRegex(w, (r"\d, " + slowa if slowa else r"\d") + "$")
+        self.do_menu(b"x")
         # A purchase: the first offer bought (or refused for want of cash), the rest passed.
         kupno = self.otworz(2)
         self.assertIn("K U P N O", kupno)
