@@ -124,6 +124,17 @@ const przypadki = [
         assert.equal(await g.wpis(), 1, 'F2 reached the game');
         await g.nacisnij('ArrowUp');
     }],
+    ['Tab reaches the game area and the buttons, the arrows still play', async (g) => {
+        const skupiony = () => g.karta.evaluate(() => document.activeElement.id);
+        await g.karta.keyboard.press('Tab');
+        assert.equal(await skupiony(), 'gra');
+        await g.karta.keyboard.press('Tab');
+        assert.equal(await skupiony(), 'pobierz');
+        await g.nacisnij('ArrowDown');
+        assert.equal(await g.wpis(), 1);
+        await g.nacisnij('ArrowUp');
+        await g.karta.evaluate(() => document.activeElement.blur());
+    }],
     ['space opens the squad screen and space leaves it', async (g) => {
         await g.do_wpisu(SKLAD);
         await g.nacisnij('Space');

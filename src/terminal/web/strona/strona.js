@@ -107,6 +107,10 @@ const bramkowiec = (() => {
             return;
         }
         if (e.ctrlKey || e.metaKey || e.altKey || POMIJANE.test(e.key)) return;
+        // Tab moves the focus as on any page, so the keyboard is never trapped in the game;
+        // Enter and space press a focused button.
+        const przycisk = e.target instanceof HTMLButtonElement && (e.key === 'Enter' || e.key === ' ');
+        if (e.key === 'Tab' || przycisk) return;
         e.preventDefault();
         wyslij(e.key, e.timeStamp);
     });
