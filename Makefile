@@ -1,32 +1,43 @@
-# The two commands a player or developer needs: make play, make test.
+# The two commands a player or developer needs: make play, make test. Every target works alone
+# from a clean clone: it installs what it needs (scripts/setup) and builds what it uses.
 .PHONY: play gra test build web asan bench fuzz setup clean install deb windows
 
-# Playing needs only the compiler, CMake, Ninja and ncurses; everything else needs the test tools.
+# The native build folder; the install and package tests point it at an empty one.
+BUDOWA ?= build
+# Installs the packages of a scripts/setup mode, configures the native build and builds targets.
+zbuduj = scripts/setup $(1) && cmake --preset default -B $(BUDOWA) >/dev/null && \
+	cmake --build $(BUDOWA) $(if $(2),--target $(2))
+
 setup:
 	@scripts/setup test
 
 gra:
-	@scripts/setup play
-	@cmake --preset default >/dev/null
-	@cmake --build --preset default --target bramkowiec
+	@$(call zbuduj,play,bramkowiec)
 
 # CZYTNIK=1 plays in plain lines for a screen reader.
+# Ctrl-C is the way out of the game: the recipe's shell waits the game's end out and reports no
+# failure of its own, so make adds no error line and, hit by the same Ctrl-C, ends as the game.
 play: gra
-	@cd data && $(if $(filter 1,$(CZYTNIK)),BRAMKOWIEC_CZYTNIK=1 )../build/bramkowiec
+	@trap : INT TERM HUP; cd data && $(if $(filter 1,$(CZYTNIK)),BRAMKOWIEC_CZYTNIK=1 ) \
+		"$(abspath $(BUDOWA))/bramkowiec"; s=$$?; [ $$s -gt 128 ] || exit $$s
 
-build: setup
-	@cmake --preset default >/dev/null
-	@cmake --build --preset default
+build:
+	@$(call zbuduj,build)
 
 # The static site in build-web/site (emscripten); any static server can serve it.
 web: setup
 	@cmake --preset web >/dev/null
 	@cmake --build --preset web
 
-# Without emscripten the browser test reports itself skipped.
-test: build
+# Without emscripten the browser test reports itself skipped. The benchmark and the fuzz
+# targets are built and each target fuzzed briefly from the shipped data, so neither can rot.
+test:
+	@$(call zbuduj,test)
+	@cmake --build $(BUDOWA) --target bramkowiec_bench
 	@if command -v emcc >/dev/null 2>&1; then $(MAKE) --no-print-directory web; fi
 	@ctest --preset default
+	@rm -rf build-fuzz/krotko
+	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=3 FUZZ_OUT=build-fuzz/krotko
 	@scripts/testy_windows
 
 # The Windows console game, cross-compiled: build-windows/bramkowiec.exe and the zip a player
@@ -48,31 +59,36 @@ bench: setup
 	@if command -v emcc >/dev/null 2>&1; then $(MAKE) --no-print-directory web; fi
 	@node bench/web_bench.mjs build-web/site
 
-# Each loader's fuzz target runs FUZZ_SECONDS, its corpus kept in fuzz-out/ and seeded from the
-# shipped data file it reads; crashes and hangs (over 10 s on one input) land in fuzz-out/ too.
+# Each loader's fuzz target runs FUZZ_SECONDS, its corpus kept in FUZZ_OUT and seeded from the
+# shipped data file it reads; crashes and hangs (over 10 s on one input) land in FUZZ_OUT too.
 FUZZ_SECONDS ?= 60
+FUZZ_OUT ?= fuzz-out
 FUZZ_CELE := druzyny:druzyny-1995 gracze:gracze stadion:stadion rynek:rynek sponsorzy:sponsorzy
 
 fuzz: setup
 	@cmake --preset fuzz >/dev/null
 	@cmake --build --preset fuzz --target $(foreach c,$(FUZZ_CELE),fuzz_$(firstword $(subst :, ,$(c))))
 	@set -e; for c in $(FUZZ_CELE); do \
-		cel=$${c%%:*}; plik=$${c#*:}; mkdir -p fuzz-out/$$cel; \
-		cp data/$$plik.txt fuzz-out/$$cel/; \
-		build-fuzz/fuzz/fuzz_$$cel fuzz-out/$$cel -dict=fuzz/liczby.dict \
-			-max_total_time=$(FUZZ_SECONDS) -timeout=10 -artifact_prefix=fuzz-out/$$cel- \
-			-print_final_stats=1 2>fuzz-out/$$cel.log || { tail -40 fuzz-out/$$cel.log; exit 1; }; \
-		grep -h stat::number_of_executed_units fuzz-out/$$cel.log | sed "s/^/$$cel: /"; \
+		cel=$${c%%:*}; plik=$${c#*:}; mkdir -p $(FUZZ_OUT)/$$cel; \
+		cp data/$$plik.txt $(FUZZ_OUT)/$$cel/; \
+		build-fuzz/fuzz/fuzz_$$cel $(FUZZ_OUT)/$$cel -dict=fuzz/liczby.dict \
+			-max_total_time=$(FUZZ_SECONDS) -timeout=10 -artifact_prefix=$(FUZZ_OUT)/$$cel- \
+			-print_final_stats=1 2>$(FUZZ_OUT)/$$cel.log || { tail -40 $(FUZZ_OUT)/$$cel.log; exit 1; }; \
+		grep -h stat::number_of_executed_units $(FUZZ_OUT)/$$cel.log | sed "s/^/$$cel: /"; \
 	done
 
 # A player installs into ~/.local, root into /usr/local; PREFIX= and DESTDIR= choose otherwise.
 PREFIX ?= $(if $(filter 0,$(shell id -u)),/usr/local,$(HOME)/.local)
 
-install: gra
-	@cmake --install build --prefix "$(PREFIX)" --strip
+# Both build what they ship (the game, its manual page and changelog) and nothing else; the
+# package needs only dpkg-dev and file besides what playing needs.
+install:
+	@$(call zbuduj,play,bramkowiec podrecznik)
+	@cmake --install $(BUDOWA) --prefix "$(PREFIX)" --strip
 
-deb: build
-	@cpack --config build/CPackConfig.cmake
+deb:
+	@$(call zbuduj,deb,bramkowiec podrecznik)
+	@cpack --config $(BUDOWA)/CPackConfig.cmake
 
 clean:
 	rm -rf build build-asan build-fuzz build-web build-windows fuzz-out

@@ -1,5 +1,6 @@
 #!/usr/bin/python3
-"""The Debian package as CPack builds it: pakiet.py CPACK BUILD_DIR DATA_DIR VERSION [Test...]"""
+"""The Debian package as `make deb` builds it from an empty build folder:
+pakiet.py FOLDER SOURCE_DIR VERSION [Test...]"""
 import glob
 import gzip
 import os
@@ -9,18 +10,17 @@ import sys
 import tempfile
 import unittest
 
-CPACK = BUDOWA = DANE = WERSJA = PAKIET = ROZPAKOWANY = None
+FOLDER = ZRODLA = DANE = WERSJA = PAKIET = ROZPAKOWANY = WYJSCIE = None
 PLIKI = ["druzyny-1995.txt", "gracze.txt", "rynek.txt", "stadion.txt", "sponsorzy.txt"]
 
 
 def setUpModule():
-    global PAKIET, ROZPAKOWANY
-    katalog = tempfile.mkdtemp(prefix="bramkowiec-install-deb-")
-    unittest.addModuleCleanup(shutil.rmtree, katalog, True)
-    subprocess.run([CPACK, "--config", os.path.join(BUDOWA, "CPackConfig.cmake"), "-B", katalog],
-                   check=True, stdout=subprocess.DEVNULL)
-    (PAKIET,) = glob.glob(os.path.join(katalog, "bramkowiec_%s_*.deb" % WERSJA))
-    ROZPAKOWANY = os.path.join(katalog, "drzewo")
+    global PAKIET, ROZPAKOWANY, WYJSCIE
+    shutil.rmtree(FOLDER, True)
+    WYJSCIE = subprocess.run(["make", "-C", ZRODLA, "deb", "BUDOWA=" + FOLDER], check=True,
+                             capture_output=True, text=True).stdout
+    (PAKIET,) = glob.glob(os.path.join(FOLDER, "bramkowiec_%s_*.deb" % WERSJA))
+    ROZPAKOWANY = os.path.join(FOLDER, "drzewo")
     subprocess.run(["dpkg-deb", "-x", PAKIET, ROZPAKOWANY], check=True)
 
 
@@ -35,6 +35,11 @@ def bajty(sciezka):
 
 
 class Pakiet(unittest.TestCase):
+    def test_make_deb_builds_only_what_it_packs(self):
+        testy = os.path.join(FOLDER, "tests")
+        self.assertEqual([p for _, _, n in os.walk(testy) for p in n if p.endswith(".o")], [])
+        self.assertNotIn("npm", WYJSCIE)
+
     def test_the_package_holds_exactly_the_games_files(self):
         pliki = sorted(os.path.relpath(os.path.join(katalog, p), ROZPAKOWANY)
                        for katalog, _, nazwy in os.walk(ROZPAKOWANY) for p in nazwy)
@@ -70,6 +75,19 @@ class Pakiet(unittest.TestCase):
                 self.assertEqual((surowe[:2], surowe[4:9]), (b"\x1f\x8b", b"\0\0\0\0\x02"))
                 self.assertIn(slowa, gzip.decompress(surowe).decode("ascii").split("\n")[0])
 
+    def test_the_manuals_keys_are_the_readmes_key_table_row_by_row(self):
+        # The README's table is the one e2e.key_table plays through.
+        with open(os.path.join(ZRODLA, "README.md")) as f:
+            tabela = f.read().split("| Screen | Key | What it does there |\n|---|---|---|\n")[1]
+        wiersze = [w.strip("| ").replace("`", "").split(" | ")
+                   for w in tabela.split("\n\n")[0].split("\n")]
+        podrecznik = gzip.decompress(bajty(os.path.join(
+            ROZPAKOWANY, "usr/share/man/man6/bramkowiec.6.gz"))).decode("ascii")
+        klawisze = podrecznik.split(".SH KEYS")[1].split(".SH ")[0].replace("\\-", "-")
+        self.assertGreater(len(wiersze), 20)
+        self.assertEqual(klawisze.split(".TP\n")[1:],
+                         [".B %s\n%s: %s\n" % (klawisz, ekran, co) for ekran, klawisz, co in wiersze])
+
     def test_the_packaged_launcher_runs_the_packaged_game_in_the_players_folder(self):
         dom = tempfile.mkdtemp(prefix="bramkowiec-install-deb-dom-")
         self.addCleanup(shutil.rmtree, dom, True)
@@ -95,5 +113,6 @@ if __name__ == "__main__":
     if not shutil.which("dpkg-deb") or not shutil.which("dpkg-shlibdeps"):
         print("pominiete: brak dpkg-dev (zainstaluje go scripts/setup)")
         sys.exit(77)
-    CPACK, BUDOWA, DANE, WERSJA = sys.argv[1:5]
-    unittest.main(argv=[sys.argv[0], "-v"] + sys.argv[5:])
+    FOLDER, ZRODLA, WERSJA = sys.argv[1:4]
+    DANE = os.path.join(ZRODLA, "data")
+    unittest.main(argv=[sys.argv[0], "-v"] + sys.argv[4:])

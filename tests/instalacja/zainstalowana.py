@@ -1,8 +1,8 @@
 #!/usr/bin/python3
-"""The installed game through its launcher: zainstalowana.py CMAKE BUILD_DIR VERSION [Test...]
+"""The installed game through its launcher: zainstalowana.py FOLDER VERSION [Test...]
 
-The build is installed into a DESTDIR staging root with the prefix /usr; every test gives the
-player a fresh HOME and XDG_DATA_HOME."""
+FOLDER holds what `make install PREFIX=/usr DESTDIR=FOLDER/korzen BUDOWA=FOLDER/budowa` made
+from an empty build folder; every test gives the player a fresh HOME and XDG_DATA_HOME."""
 import os
 import pwd
 import shutil
@@ -23,19 +23,13 @@ except ImportError as brak:
     sys.exit(77)
 
 PLIKI = ["druzyny-1995.txt", "gracze.txt", "rynek.txt", "stadion.txt", "sponsorzy.txt"]
-CMAKE = BUDOWA = WERSJA = KORZEN = None
+FOLDER = WERSJA = KORZEN = None
 
 
 def setUpModule():
     global KORZEN
-    KORZEN = tempfile.mkdtemp(prefix="bramkowiec-install-")
+    KORZEN = os.path.join(FOLDER, "korzen")
     os.chmod(KORZEN, 0o755)  # the unwritable-home case runs the launcher as another user
-    subprocess.run([CMAKE, "--install", BUDOWA, "--prefix", "/usr"], check=True,
-                   stdout=subprocess.DEVNULL, env=dict(os.environ, DESTDIR=KORZEN))
-
-
-def tearDownModule():
-    shutil.rmtree(KORZEN, True)
 
 
 def zainstalowany(sciezka):
@@ -66,9 +60,9 @@ class Zainstalowana(unittest.TestCase):
     def bez_terminala(self, *argumenty, launcher=None, **popen):
         """The launcher without a terminal: what it printed and its status."""
         # A launcher waiting for the lock instead of refusing fails here, not at the test's end.
-        return subprocess.run([launcher or self.launcher, *argumenty], cwd=self.dom,
+        return subprocess.run([launcher or self.launcher, *argumenty], **{"cwd": self.dom, **popen},
                               stdin=subprocess.DEVNULL, capture_output=True, timeout=okno.LIMIT,
-                              env={**okno.srodowisko(self.dom), **self.zmienne}, **popen)
+                              env={**okno.srodowisko(self.dom), **self.zmienne})
 
     def odmowa(self, wynik, slowa):
         """One Polish line on stderr, nothing on stdout, status 1."""
@@ -141,9 +135,18 @@ class Gra(Zainstalowana):
         self.zapisz_z_miejscami(gra)
         przed = self.zapis()
         self.odmowa(self.bez_terminala(), "gra juz dziala w folderze " + self.folder)
+        # So is the game itself started there without the launcher.
+        self.odmowa(self.bez_terminala(launcher=zainstalowany("libexec/bramkowiec/bramkowiec"),
+                                       cwd=self.folder), "gra juz dziala w folderze " + self.folder)
         self.assertEqual(self.zapis(), przed)
         gra.nacisnij(STRZALKI["dol"])
         self.assertTrue(w_menu(gra, 1), gra.tekst())
+
+    def test_the_manifest_lists_every_installed_file_for_its_removal(self):
+        with open(os.path.join(FOLDER, "budowa", "install_manifest.txt")) as f:
+            wpisy = sorted(f.read().split())
+        self.assertEqual(wpisy, sorted("/" + os.path.relpath(os.path.join(k, p), KORZEN)
+                                       for k, _, n in os.walk(KORZEN) for p in n))
 
     def test_a_killed_game_leaves_no_lock_behind(self):
         gra = self.start()
@@ -233,5 +236,5 @@ class Odmowy(Zainstalowana):
 
 
 if __name__ == "__main__":
-    CMAKE, BUDOWA, WERSJA = sys.argv[1:4]
-    unittest.main(argv=[sys.argv[0], "-v"] + sys.argv[4:])
+    FOLDER, WERSJA = sys.argv[1:3]
+    unittest.main(argv=[sys.argv[0], "-v"] + sys.argv[3:])

@@ -2,6 +2,7 @@
 #include <filesystem>
 #include <initializer_list>
 #include <string>
+#include <string_view>
 
 // Common ground for the tests: a fresh, empty game; the shipped data files; temporary files
 // and directories; screens run on scripted keys.
@@ -24,6 +25,18 @@ std::string tresc(const std::filesystem::path& sciezka);
 
 inline bool ma(const std::string& tekst, const std::string& fragment) {
     return tekst.find(fragment) != std::string::npos;
+}
+
+// Whether every fragment is in the text, each first found after the one before it: a missing
+// fragment fails, as a bare comparison of two finds would not.
+inline bool po_kolei(const std::string& tekst, std::initializer_list<std::string_view> fragmenty) {
+    std::size_t poprzedni = 0;
+    for (const std::string_view f : fragmenty) {
+        const std::size_t gdzie = tekst.find(f);
+        if (gdzie == std::string::npos || gdzie < poprzedni) return false;
+        poprzedni = gdzie;
+    }
+    return true;
 }
 
 // While it lives the working directory is a fresh temporary one with copies of the named

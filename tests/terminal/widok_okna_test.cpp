@@ -74,6 +74,10 @@ TEST(WidokOkna, PageDownReachesRowsBelowTheCursorAndStopsAtTheLastWritten) {
     // Paging back up to the cursor's own view is no longer scrolled.
     EXPECT_EQ(w.klawisz(nacisniecie::strona_w_gore, e), r::przewin);
     EXPECT_FALSE(w.przewiniety(e));
+    // Far from the ends a page is the window less its own line and one row kept in sight.
+    const ekran dlugi = zapisany(80, 3);
+    w.klawisz(nacisniecie::strona_w_dol, dlugi);
+    EXPECT_EQ(w.gora(dlugi), 25 - 2);
 }
 
 TEST(WidokOkna, ScrollKeysOnAScreenThatFitsAreSwallowedAndChangeNothing) {

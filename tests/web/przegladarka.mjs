@@ -5,6 +5,7 @@ import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import {Gra, brakuje, przegladarka, serwer} from './strona.mjs';
+import * as telefon from './telefon.mjs';
 
 const [strona, wyniki] = process.argv.slice(2);
 const powod = brakuje(strona);
@@ -273,11 +274,16 @@ const przypadki = [
         }
         assert.deepEqual(znalezione, []);
     }],
+    ['chromium finds the site installable', async (g) => {
+        await g.karta.evaluate(() => navigator.serviceWorker.ready.then(() => true));
+        const cdp = await g.karta.createCDPSession();
+        assert.deepEqual((await cdp.send('Page.getInstallabilityErrors')).installabilityErrors, []);
+    }],
 ];
 
 // A phone of its own: the buttons are decided when the page loads.
-async function dotyk(przegladarka, adres, bledy) {
-    const t = new Gra(await przegladarka.newPage());
+async function dotyk(kontekst, adres, bledy) {
+    const t = new Gra(await kontekst.newPage());
     t.bledy = bledy;
     await t.karta.setViewport({width: 390, height: 844, hasTouch: true, isMobile: true});
     await t.otworz(adres);
@@ -294,8 +300,8 @@ async function dotyk(przegladarka, adres, bledy) {
 }
 
 // A start-up file lost from the module: the reason is on the page, not only in its console.
-async function bez_pliku(przegladarka, adres) {
-    const t = new Gra(await przegladarka.newPage());
+async function bez_pliku(kontekst, adres) {
+    const t = new Gra(await kontekst.newPage());
     // The page's own Module gets one more step before the game starts: the file goes.
     await t.karta.evaluateOnNewDocument(() => {
         let modul;
@@ -334,10 +340,16 @@ try {
             ++zle;
         }
     }
+    // Each in a context of its own: the game above holds the lock of the default one.
     for (const [nazwa, przypadek] of [['a touch screen gets buttons that play', dotyk],
-        ['a missing start-up file is told on the page', bez_pliku]]) {
+        ['a missing start-up file is told on the page', bez_pliku], ...telefon.przypadki]) {
         try {
-            await przypadek(p.b, s.adres, g.bledy);
+            const kontekst = await p.b.createBrowserContext();
+            try {
+                await przypadek(kontekst, s.adres, g.bledy, strona);
+            } finally {
+                await kontekst.close();
+            }
             console.log('ok   ' + nazwa);
             ++dobre;
         } catch (e) {

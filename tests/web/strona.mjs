@@ -29,16 +29,19 @@ async function odpowiada(adres) {
 }
 
 // One server for the whole run: IndexedDB belongs to the origin, so the port must not change
-// between a save and the reload that reads it. A port taken by someone else is skipped.
+// between a save and the reload that reads it. A port taken by someone else is skipped: the
+// server says it serves only once it holds the port, so another's answer there is not taken.
 export async function serwer(strona) {
     for (let port = PIERWSZY_PORT; port < PIERWSZY_PORT + 20; ++port) {
-        const proces = spawn('python3', ['-m', 'http.server', String(port), '--bind', '127.0.0.1',
-            '-d', strona], {stdio: 'ignore'});
+        const proces = spawn('python3', ['-u', '-m', 'http.server', String(port), '--bind', '127.0.0.1',
+            '-d', strona], {stdio: ['ignore', 'pipe', 'ignore']});
         let zakonczony = false;
+        let nasz = false;
         proces.on('exit', () => { zakonczony = true; });
+        proces.stdout.on('data', (d) => { nasz ||= d.includes('Serving HTTP'); });
         const adres = `http://127.0.0.1:${port}/`;
         for (let i = 0; i < 100 && !zakonczony; ++i) {
-            if (await odpowiada(adres + 'index.html')) return {adres, zamknij: () => proces.kill()};
+            if (nasz && await odpowiada(adres + 'index.html')) return {adres, zamknij: () => proces.kill()};
             await new Promise((r) => setTimeout(r, 50));
         }
         proces.kill();
@@ -59,6 +62,11 @@ export async function przegladarka() {
             fs.rmSync(profil, {recursive: true, force: true});
         },
     };
+}
+
+// Puppeteer's emulated networks by name ('Slow 4G', ...), for callers outside this folder.
+export async function sieci() {
+    return (await import('puppeteer-core')).PredefinedNetworkConditions;
 }
 
 // The game in one tab: keys in, rows of the grid out.

@@ -29,6 +29,7 @@ const bramkowiec = (() => {
     const zdarzenia = [];
     let czekajacy = null;
     let czasKlawisza = null;
+    let mamyGre = false;
 
     const styl = document.createElement('style');
     styl.textContent = PALETA.map((k, i) => `.f${i}{color:${k}}.b${i}{background:${k}}`).join('');
@@ -79,8 +80,10 @@ const bramkowiec = (() => {
         komunikatEl.textContent = tekst;
     }
 
-    // czas: when the key was pressed, on the clock of performance.now().
+    // czas: when the key was pressed, on the clock of performance.now(). A tab that does not
+    // hold the game (mamyGre) drops its keys: they must not wait to play later.
     function wyslij(nazwa, czas) {
+        if (!mamyGre) return;
         zdarzenia.push(nazwa);
         if (czas !== undefined && czasKlawisza === null) czasKlawisza = czas;
         if (czekajacy) {
@@ -121,12 +124,31 @@ const bramkowiec = (() => {
 
     const dotyk = document.getElementById('dotyk');
     dotyk.hidden = !(window.matchMedia('(pointer: coarse)').matches || navigator.maxTouchPoints > 0);
+    document.documentElement.classList.toggle('dotykowy', !dotyk.hidden);
     for (const przycisk of dotyk.querySelectorAll('button')) {
         przycisk.addEventListener('pointerdown', (e) => {
             e.preventDefault();
             wyslij(przycisk.dataset.klawisz, e.timeStamp);
         });
     }
+
+    // A vertical swipe on the grid scrolls back as the wheel does: a step per three rows moved.
+    let palecY = null;
+    ekran.addEventListener('touchstart', (e) => {
+        palecY = e.touches.length === 1 ? e.touches[0].clientY : null;
+    }, {passive: true});
+    ekran.addEventListener('touchmove', (e) => {
+        if (palecY === null || wiersze.length === 0) return;
+        e.preventDefault();
+        const krok = 3 * wiersze[0].getBoundingClientRect().height;
+        const y = e.touches[0].clientY;
+        while (Math.abs(y - palecY) >= krok) {
+            const wGore = y > palecY;
+            wyslij(KOLKO[wGore ? 0 : 1]);
+            palecY += wGore ? krok : -krok;
+        }
+    }, {passive: false});
+    ekran.addEventListener('touchend', () => { palecY = null; });
 
     function pobierz() {
         const FS = Module.FS;
@@ -171,7 +193,43 @@ const bramkowiec = (() => {
         pliki.value = '';
     });
 
+    // One game per browser, so two tabs never write over each other's save: the tab holding
+    // the origin's lock plays until it closes; another says so and may try again then. The lock
+    // is asked for at once, while the module loads; the game starts when both are there.
+    const zajeta = document.getElementById('zajeta');
+    const tresc = document.querySelector('main');
+    let start = null;
+    function zagraj() {
+        mamyGre = true;
+        if (start) start();
+    }
+    function sprobuj() {
+        if (mamyGre) return;
+        navigator.locks.request('bramkowiec', {ifAvailable: true}, (zamek) => {
+            zajeta.hidden = zamek !== null;
+            tresc.hidden = zamek === null;
+            if (zamek === null) return null;
+            zagraj();
+            return new Promise(() => {});
+        });
+    }
+    if (navigator.locks) {
+        document.getElementById('przejmij').addEventListener('click', sprobuj);
+        sprobuj();
+    } else {
+        mamyGre = true;
+    }
+    function zajmijGre(dalej) {
+        start = dalej;
+        if (mamyGre) start();
+    }
+
+    if ('serviceWorker' in navigator) {
+        window.addEventListener('load', () => navigator.serviceWorker.register('sw.js').catch(() => {}));
+    }
+
     return {
+        zajmijGre,
         zdarzenia,
         // The game waits for a key and none is queued: what it shows is settled.
         get bezczynna() { return czekajacy !== null && zdarzenia.length === 0; },
@@ -209,10 +267,10 @@ var Module = {
         FS.mkdir(KATALOG_ZAPISU);
         FS.mount(FS.filesystems.IDBFS, {}, KATALOG_ZAPISU);
         Module.addRunDependency('zapis');
-        FS.syncfs(true, (blad) => {
+        bramkowiec.zajmijGre(() => FS.syncfs(true, (blad) => {
             if (blad) bramkowiec.komunikat('Przegladarka nie daje pamieci: zapis zniknie z zamknieciem strony.');
             Module.removeRunDependency('zapis');
-        });
+        }));
     }],
     onAbort: () => bramkowiec.komunikat('Blad krytyczny gry. Odswiez strone.'),
 };
