@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <climits>
+#include <string>
 
 #include "club/boisko.h"
 #include "terminal/klawisze.h"
@@ -43,11 +44,25 @@ void pobierz(boisko& st, int ile) {
     dodaj(st.kasa, mozna);
 }
 
+// Why an Enter moved no money, read from the same rules as the transaction itself.
+std::string powod_bez_skutku(const boisko& st, bool oddajesz, int ile) {
+    const std::string zegar = " (teraz " + std::to_string(st.dni_dlugu) + ")";
+    if (oddajesz && st.dlug <= 0) return "Enter: nie ma dlugu do splacenia";
+    if (oddajesz && st.dni_dlugu < boisko::splata_od)
+        return "Enter: splata dopiero od " + std::to_string(boisko::splata_od) +
+               ". kolejki ligowej z dlugiem" + zegar;
+    if (!oddajesz && st.dni_dlugu > boisko::pobieranie_do)
+        return "Enter: po " + std::to_string(boisko::pobieranie_do) +
+               " kolejkach z dlugiem bank nie pozycza" + zegar;
+    if (ile <= 0) return "Enter: kwota 0, prawo dodaje " + std::to_string(krok);
+    if (oddajesz) return "Enter: brak kasy na splate";
+    return "Enter: bank nie pozyczy wiecej";
+}
+
 }  // namespace
 
 void boisko::bank() {
-    klawisze_ekranu pomoc(
-        "gora: oddajesz  dol: pobierasz  lewo/prawo: kwota  enter: wykonaj  spacja: wyjdz");
+    klawisze_ekranu pomoc(ekran_gry::bank);
     int ile = 0;
     bool oddajesz = true;
     for (;;) {
@@ -58,7 +73,11 @@ void boisko::bank() {
         if (k == klawisze::gora) oddajesz = true;
         if (k == klawisze::prawo) dodaj(ile, krok);
         if (k == klawisze::lewo) ile = std::max(0, ile - krok);
-        if (k == klawisze::enter && oddajesz && dni_dlugu >= splata_od) oddaj(*this, ile);
-        if (k == klawisze::enter && !oddajesz && dni_dlugu <= pobieranie_do) pobierz(*this, ile);
+        if (k != klawisze::enter) continue;
+        const int dlug_przed = dlug;
+        const int ile_przed = ile;
+        if (oddajesz && dni_dlugu >= splata_od) oddaj(*this, ile);
+        if (!oddajesz && dni_dlugu <= pobieranie_do) pobierz(*this, ile);
+        if (dlug == dlug_przed) komunikat_stanu(powod_bez_skutku(*this, oddajesz, ile_przed));
     }
 }

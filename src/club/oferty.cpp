@@ -11,7 +11,7 @@ namespace {
 
 // The answer starts at no; up means yes, down no, and space confirms what is shown.
 bool tak_czy_nie() {
-    klawisze_ekranu pomoc("gora: tak  dol: nie  spacja: zatwierdz (tak podpisuje kontrakt)");
+    klawisze_ekranu pomoc(ekran_gry::oferta);
     bool tak = false;
     for (;;) {
         drukuj(tak ? " tak " : " nie ");

@@ -1,3 +1,5 @@
+#include <string>
+
 #include "club/boisko.h"
 #include "terminal/klawisze.h"
 #include "terminal/konsola.h"
@@ -12,6 +14,50 @@ constexpr int zwrot_za_budke = 25000;
 
 int koszt_krzeselek(int pojemnosc) {
     return pojemnosc / 2 + 10000;
+}
+
+// Selling back the last 50 seats returns half of what they cost.
+int zwrot_za_krzeselka(int pojemnosc) {
+    return (pojemnosc - 50) / 4 + 5000;
+}
+
+std::string zl(int kwota) {
+    return std::to_string(kwota) + " zl";
+}
+
+// What one step left and right does to the marked row, as podnies and obniz decide it.
+std::string skutek_kroku(const boisko& st, int kursor) {
+    switch (kursor) {
+        case krzeselka:
+            return std::string(st.kasa > koszt_krzeselek(st.pojemnosc)
+                                   ? "lewo: 50 krzeselek za " + zl(koszt_krzeselek(st.pojemnosc))
+                                   : "lewo: za malo kasy na 50 krzeselek (" +
+                                         zl(koszt_krzeselek(st.pojemnosc)) + ")") +
+                   (st.pojemnosc > 50
+                        ? "  prawo: sprzedaz 50 za " + zl(zwrot_za_krzeselka(st.pojemnosc))
+                        : "  prawo: nic (najmniej 50)");
+        case budek:
+            return std::string(st.kasa > cena_budki
+                                   ? "lewo: budka za " + zl(cena_budki)
+                                   : "lewo: za malo kasy na budke (" + zl(cena_budki) + ")") +
+                   (st.budki > 0 ? "  prawo: sprzedaz budki za " + zl(zwrot_za_budke)
+                                 : "  prawo: nic (brak budek)");
+        case policji:
+            return st.policja > 0 ? "lewo: policjant wiecej  prawo: policjant mniej"
+                                  : "lewo: policjant wiecej  prawo: nic (brak policji)";
+        case placy:
+            return st.placa > 50 ? "lewo: placa +50 na mecz  prawo: placa -50 na mecz"
+                                 : "lewo: placa +50 na mecz  prawo: nic (najmniej 50)";
+        case ceny:
+            return std::string(st.poziom_ceny < 3 ? "lewo: bilet po " +
+                                                        zl(cena_biletu(st.liga, st.poziom_ceny + 1))
+                                                  : "lewo: nic (najwyzsza cena)") +
+                   (st.poziom_ceny > 0
+                        ? "  prawo: bilet po " + zl(cena_biletu(st.liga, st.poziom_ceny - 1))
+                        : "  prawo: nic (za darmo)");
+        default:
+            return "lewo/prawo: nic w tym wierszu";
+    }
 }
 
 void drukuj_cene(int liga, int poziom) {
@@ -65,10 +111,9 @@ void podnies(boisko& st, int kursor) {
 void obniz(boisko& st, int kursor) {
     switch (kursor) {
         case krzeselka:
-            // Selling back the last 50 seats returns half of what they cost.
             if (st.pojemnosc > 50) {
+                dodaj(st.kasa, zwrot_za_krzeselka(st.pojemnosc));
                 st.pojemnosc -= 50;
-                dodaj(st.kasa, st.pojemnosc / 4 + 5000);
             }
             break;
         case budek:
@@ -111,12 +156,13 @@ void boisko::pokaz() const {
 }
 
 void boisko::stadion() {
-    klawisze_ekranu pomoc("gora/dol: wybor  lewo: wiecej  prawo: mniej (od razu)  spacja: wyjdz");
+    klawisze_ekranu pomoc(ekran_gry::stadion);
     int kursor = 0;
     for (;;) {
         pokaz();
         gotoxy(35, kursor + 4);
         drukuj("<-");
+        komunikat_stanu(skutek_kroku(*this, kursor));
         const int k = klawisz();
         if (k == klawisze::spacja) return;
         if (k == klawisze::gora && kursor > 0) --kursor;

@@ -43,7 +43,7 @@ void sortuj(const int* klucze, int* ranking, int n) {
 }
 
 void zespoly::tabela(int liga) const {
-    klawisze_ekranu pomoc("dowolny klawisz: dalej  PgUp/PgDn: przewin");
+    klawisze_ekranu pomoc(ekran_gry::tabela);
     if (!poprawna_liga(liga)) return;
     int ranking[druzyn];
     sortuj(punkty[liga], ranking, druzyn);

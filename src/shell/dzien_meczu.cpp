@@ -11,8 +11,6 @@
 #include "wspolne/rezultat.h"
 
 namespace {
-constexpr int najmniej_graczy = 7;
-
 // One match of the user's club; the home side's name and goals always come first on screen.
 struct mecz {
     int liga = 0;
@@ -79,7 +77,7 @@ void zaksieguj(const mecz& m) {
 }  // namespace
 
 void nastepnymecz() {
-    klawisze_ekranu pomoc("dowolny klawisz: dalej  PgUp/PgDn: przewin");
+    klawisze_ekranu pomoc(ekran_gry::mecz);
     cls();
     mecz m;
     m.liga = DR.twojaliga;

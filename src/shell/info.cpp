@@ -2,7 +2,7 @@
 #include "terminal/konsola.h"
 
 void info() {
-    klawisze_ekranu pomoc("dowolny klawisz: powrot do menu  PgUp/PgDn: przewin");
+    klawisze_ekranu pomoc(ekran_gry::info);
     cls();
     static const char* const wiersze[] = {
         "B R A M K O W I E C\n",

@@ -5,6 +5,7 @@
 #include "club/boisko.h"
 #include "league/zespoly.h"
 #include "shell/dzien_meczu.h"
+#include "shell/ostrzezenie.h"
 #include "shell/zapis.h"
 #include "squad/gracze.h"
 #include "terminal/klawisze.h"
@@ -21,6 +22,8 @@ constexpr int wiersz_pierwszego = 4;
 constexpr int kolumna_znacznika = 15;
 
 int kursor = 0;
+// The menu warns of the next match when it is shown anew, not at every marker move.
+bool ostrzec = true;
 
 void uruchom(int wpis) {
     switch (wpis) {
@@ -72,11 +75,17 @@ void rysuj() {
 
 void menu_od_poczatku() {
     kursor = 0;
+    ostrzec = true;
 }
 
 void menu_raz() {
-    klawisze_ekranu pomoc("gora/dol: wybor  spacja lub lewo: wejdz  {wyjscie}");
+    klawisze_ekranu pomoc(ekran_gry::menu);
     rysuj();
+    // A message another screen left (a save, a load) goes first; the warning waits for it.
+    if (ostrzec && !jest_komunikat_stanu()) {
+        komunikat_stanu(ostrzezenie_przed_meczem());
+        ostrzec = false;
+    }
     switch (klawisz()) {
         case klawisze::gora:
             kursor = kursor == 0 ? ostatni : kursor - 1;
@@ -87,6 +96,7 @@ void menu_raz() {
         case klawisze::lewo:
         case klawisze::spacja:
             uruchom(kursor);
+            ostrzec = true;
             break;
         default:
             break;

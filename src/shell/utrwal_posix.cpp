@@ -1,6 +1,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <system_error>
+
 #include "shell/utrwal.h"
 
 namespace komplet {
@@ -10,6 +12,12 @@ bool utrwal(const std::filesystem::path& sciezka) {
     if (fd < 0) return false;
     const bool zapisane = ::fsync(fd) == 0;
     return ::close(fd) == 0 && zapisane;
+}
+
+std::string miejsce(const std::filesystem::path& katalog) {
+    std::error_code e;
+    const auto pelna = std::filesystem::absolute(katalog, e);
+    return "w " + (e ? katalog : pelna).string();
 }
 
 }  // namespace komplet

@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <system_error>
+
 #include "shell/utrwal.h"
 
 namespace komplet {
@@ -16,6 +18,12 @@ bool utrwal(const std::filesystem::path& sciezka) {
     if (plik == INVALID_HANDLE_VALUE) return false;
     const bool zapisane = FlushFileBuffers(plik) != 0;
     return CloseHandle(plik) != 0 && zapisane;
+}
+
+std::string miejsce(const std::filesystem::path& katalog) {
+    std::error_code e;
+    const auto pelna = std::filesystem::absolute(katalog, e);
+    return "w " + (e ? katalog : pelna).string();
 }
 
 }  // namespace komplet

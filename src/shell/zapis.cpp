@@ -1,5 +1,6 @@
 #include "shell/zapis.h"
 
+#include <filesystem>
 #include <sstream>
 #include <string>
 
@@ -7,6 +8,7 @@
 #include "league/zespoly.h"
 #include "shell/komplet.h"
 #include "shell/pliki_zapisu.h"
+#include "shell/utrwal.h"
 #include "squad/gracze.h"
 #include "terminal/klawisze.h"
 #include "terminal/konsola.h"
@@ -19,7 +21,7 @@ std::string w_zapisie(const char* plik) {
 }
 
 bool zapytaj(const char* pytanie) {
-    klawisze_ekranu pomoc("t: tak  kazdy inny klawisz: nie");
+    klawisze_ekranu pomoc(ekran_gry::pytanie);
     cls();
     drukuj("%s", pytanie);
     return klawisz() == klawisze::tak;
@@ -46,7 +48,7 @@ std::string zawiniety(const std::string& tekst) {
 }
 
 void zglos(const char* co, const std::string& powod) {
-    klawisze_ekranu pomoc("dowolny klawisz: powrot do menu");
+    klawisze_ekranu pomoc(ekran_gry::powrot);
     drukuj("%s\n\r%s\n\r", co, zawiniety("Powod: " + powod).c_str());
     klawisz();
 }
@@ -78,14 +80,28 @@ void zapis() {
     };
     std::string blad;
     if (!komplet::zapisz(katalog_zapisu, pliki, &blad)) {
+        komunikat_stanu("Gra nie zapisana: " + blad);
         zglos("Gra NIE zostala zapisana!", blad);
         return;
     }
     drukuj("Zapisalem !");
+    // The screen clears the words at once: the menu that follows says it instead.
+    komunikat_stanu("Gra zapisana " + komplet::miejsce(katalog_zapisu));
 }
 
 void odczyt() {
     if (!zapytaj("Zaladowac gre? (t/n) \n\r")) return;
     std::string blad;
-    if (!wczytaj_zapis(&blad)) zglos("Nie wczytano gry, gra toczy sie dalej bez zmian.", blad);
+    if (wczytaj_zapis(&blad)) {
+        komunikat_stanu("Gra wczytana: sezon " + std::to_string(DR.sezon) + "/" +
+                        std::to_string(DR.sezon + 1) + ", kolejka " +
+                        std::to_string(DR.nr_kolejki + 1));
+        return;
+    }
+    std::error_code e;
+    bool jest = false;
+    for (const std::string& nazwa : nazwy)
+        jest = jest || std::filesystem::exists(std::filesystem::path(katalog_zapisu) / nazwa, e);
+    komunikat_stanu(jest ? "Gra nie wczytana: " + blad : "Brak zapisanej gry");
+    zglos("Nie wczytano gry, gra toczy sie dalej bez zmian.", blad);
 }

@@ -106,7 +106,7 @@ void przyjmij(gracze& g, const oferta& o) {
 }  // namespace
 
 void gracze::kupno(int* kasa, int liga, bool zakaz_transferow) {
-    klawisze_ekranu pomoc("dol: kupujesz  gora: nastepny  spacja: zatwierdz  PgUp/PgDn: przewin");
+    klawisze_ekranu pomoc(ekran_gry::kupno);
     cls();
     linia("                 K U P N O  ");
     if (zakaz_transferow) {
@@ -155,8 +155,7 @@ void gracze::kupno(int* kasa, int liga, bool zakaz_transferow) {
 }
 
 void gracze::sprzedarz(int* kasa) {
-    klawisze_ekranu pomoc(
-        ("ENTER SPRZEDAJE OD RAZU!  gora/dol: wybor  spacja: wyjdz  " + legenda_pozycji()).c_str());
+    klawisze_ekranu pomoc(ekran_gry::sprzedarz, legenda_pozycji());
     drukuj("Aby sprzedac wcisnij (enter) /n");
     for (;;) {
         int w = 0;

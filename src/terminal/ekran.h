@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "terminal/opis_ekranu.h"
+
 // The console screen buffer the game prints to: 80 columns by 300 rows of characters with
 // their attribute bytes, written with the console's own rules (wrap at column 80, "\n", "\r",
 // "\t", scrolling past the last row).
@@ -41,6 +43,12 @@ class ekran {
     // the cells, never in them: what the game printed stays exactly what it printed.
     void ustaw_podpowiedz(std::string_view tekst) { podpowiedz_ = tekst; }
     const std::string& podpowiedz() const { return podpowiedz_; }
+    // Which screen is in force, for its full help.
+    void ustaw_ekran_gry(ekran_gry id) { ekran_gry_ = id; }
+    ekran_gry ekran_gry_w_toku() const { return ekran_gry_; }
+    // What the screens leave unsaid, shown in the key help's place until the next key.
+    void ustaw_stan(std::string_view tekst) { stan_ = tekst; }
+    const std::string& stan() const { return stan_; }
 
     // Words for what the colours of the cursor's row tell (a player's position, a table
     // band), for a reader that cannot see colours; beside the cells too, gone with them.
@@ -59,4 +67,6 @@ class ekran {
     std::uint8_t atrybut_ = atrybut_poczatkowy;
     std::string podpowiedz_;
     std::map<int, std::string> opisy_;
+    ekran_gry ekran_gry_ = ekran_gry::brak;
+    std::string stan_;
 };

@@ -32,6 +32,7 @@ std::vector<int> bajty_konsoli(nacisniecie n) {
         case nacisniecie::strona_w_dol:
         case nacisniecie::kolko_w_gore:
         case nacisniecie::kolko_w_dol:
+        case nacisniecie::pomoc:
             return {};
         case nacisniecie::znak:
             break;
@@ -67,7 +68,9 @@ nacisniecie sekwencja_esc::klawisz() const {
         {U"[D", nacisniecie::lewo},
         {U"OD", nacisniecie::lewo},
         {U"[5~", nacisniecie::strona_w_gore},
-        {U"[6~", nacisniecie::strona_w_dol}};
+        {U"[6~", nacisniecie::strona_w_dol},
+        {U"OP", nacisniecie::pomoc},
+        {U"[11~", nacisniecie::pomoc}};
     for (auto [tekst, rodzaj] : znane)
         if (znaki_ == tekst) return {rodzaj};
     return {nacisniecie::inny_specjalny};

@@ -19,6 +19,8 @@ struct nacisniecie {
         strona_w_dol,
         kolko_w_gore,
         kolko_w_dol,
+        // F1: the help over the screen in force, never a key for the game either.
+        pomoc,
     };
     rodzaj r = znak;
     char32_t z = 0;  // the character, for r == znak

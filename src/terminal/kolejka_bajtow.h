@@ -7,7 +7,8 @@
 #include "terminal/widok_okna.h"
 
 // The console bytes a window has for the game, from the presses it reports. The view decides
-// first: a scroll key only moves it and a resize only repaints, so neither reaches the game;
+// first: a scroll key only moves it, F1 and the key that closes its help only open and close
+// that, and a resize only repaints, so none of them reaches the game;
 // any other key brings the view back to the cursor and its bytes wait here (an arrow is two,
 // a held key as many times as it repeated), one per key read.
 class kolejka_bajtow {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "terminal/ekran.h"
+#include "terminal/klawisze.h"
 #include "terminal/terminal.h"
 
 namespace {
@@ -61,7 +62,10 @@ void linia(const char* tekst) {
 }
 
 int klawisz() {
-    return wymagany().klawisz(biezacy_ekran());
+    const int k = wymagany().klawisz(biezacy_ekran());
+    // An arrow's first half is not yet the player's next key.
+    if (k != klawisze::strzalka) biezacy_ekran().ustaw_stan("");
+    return k;
 }
 
 void czekaj(int milisekundy) {
@@ -72,10 +76,21 @@ void opis_wiersza(const char* slowa) {
     biezacy_ekran().opisz_wiersz(slowa);
 }
 
-klawisze_ekranu::klawisze_ekranu(const char* tekst) : poprzednie_(biezacy_ekran().podpowiedz()) {
-    biezacy_ekran().ustaw_podpowiedz(tekst);
+void komunikat_stanu(const std::string& tekst) {
+    biezacy_ekran().ustaw_stan(tekst);
+}
+
+bool jest_komunikat_stanu() {
+    return !biezacy_ekran().stan().empty();
+}
+
+klawisze_ekranu::klawisze_ekranu(ekran_gry id, const std::string& dopisek)
+    : poprzednie_(biezacy_ekran().podpowiedz()), poprzedni_(biezacy_ekran().ekran_gry_w_toku()) {
+    biezacy_ekran().ustaw_podpowiedz(klawisze_ekranu_gry(id) + dopisek);
+    biezacy_ekran().ustaw_ekran_gry(id);
 }
 
 klawisze_ekranu::~klawisze_ekranu() {
     biezacy_ekran().ustaw_podpowiedz(poprzednie_);
+    biezacy_ekran().ustaw_ekran_gry(poprzedni_);
 }

@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+#include "terminal/opis_ekranu.h"
+
 class ekran;
 
 // The console calls every screen of the game uses. Text goes into one screen buffer; the
@@ -22,18 +24,24 @@ void linia(const char* tekst);
 int klawisz();
 void czekaj(int milisekundy);
 
-// Names the keys of the screen that declares it, for a window with room for a help line,
-// until the end of the enclosing scope, when the previous screen's keys are back. "{N}"
-// switches the help line to console attribute N. The screen buffer is not touched.
+// What the screen leaves unsaid, for the player to see until the next key the game reads
+// (an arrow's two halves are one key); kept beside the screen buffer, never in it.
+void komunikat_stanu(const std::string& tekst);
+bool jest_komunikat_stanu();
+
+// Names the screen that declares it, its keys for the help line (and what the screen adds to
+// them, e.g. its colours) and its full help, until the end of the enclosing scope, when the
+// previous screen's are back. The screen buffer is not touched.
 class klawisze_ekranu {
   public:
-    explicit klawisze_ekranu(const char* tekst);
+    explicit klawisze_ekranu(ekran_gry id, const std::string& dopisek = {});
     ~klawisze_ekranu();
     klawisze_ekranu(const klawisze_ekranu&) = delete;
     klawisze_ekranu& operator=(const klawisze_ekranu&) = delete;
 
   private:
     std::string poprzednie_;
+    ekran_gry poprzedni_;
 };
 
 // Says in words what the colours of the row the cursor is on tell, for the plain-text mode;

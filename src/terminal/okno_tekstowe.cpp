@@ -1,15 +1,15 @@
 #include "terminal/okno_tekstowe.h"
 
 okno_tekstowe::okno_tekstowe(std::string wyjscie) {
-    transkrypt_.ustaw_wyjscie(std::move(wyjscie) + "  F2: powtorz ekran");
+    transkrypt_.ustaw_wyjscie(std::move(wyjscie) + "  F1: pomoc  F2: powtorz ekran");
 }
 
 void okno_tekstowe::maluj(const ekran& e) {
-    powiedz(transkrypt_.nowe_linie(e, dodatkowe_));
+    powiedz(transkrypt_.nowe_linie(e, linie_okna(widok_, e)));
 }
 
 void okno_tekstowe::powtorz(const ekran& e) {
-    powiedz(transkrypt_.calosc(e, dodatkowe_));
+    powiedz(transkrypt_.calosc(e, linie_okna(widok_, e)));
 }
 
 void okno_tekstowe::powiedz(const std::vector<std::string>& linie) {

@@ -9,14 +9,11 @@
 
 // The console as plain lines for a screen reader, whatever carries them (a terminal's
 // standard output, the Windows console): at each key read and pause the lines of the
-// transcript, keys as in the window. The repeat key (F2) says the whole screen again and
-// never reaches the game; PgUp and PgDn only move the unseen view, so nothing happens.
+// transcript, keys as in the window; the F1 help and the status message are lines too. The
+// repeat key (F2) says the whole screen again and never reaches the game; PgUp and PgDn only
+// move the unseen view, so nothing happens.
 // A backend reads presses and writes text.
 class okno_tekstowe : public okno_bazowe {
-  public:
-    // The window's own lines (a help overlay, a status message), said when they change.
-    void ustaw_dodatkowe(std::vector<std::string> linie) { dodatkowe_ = std::move(linie); }
-
   protected:
     // wyjscie: how the player ends the game on this platform, for the keys' line.
     explicit okno_tekstowe(std::string wyjscie);
@@ -31,5 +28,4 @@ class okno_tekstowe : public okno_bazowe {
     void powiedz(const std::vector<std::string>& linie);
 
     transkrypt transkrypt_;
-    std::vector<std::string> dodatkowe_;
 };

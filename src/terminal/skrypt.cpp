@@ -39,6 +39,7 @@ int skrypt::klawisz(const ekran& e) {
         m.kursor_x = e.kursor_x();
         m.kursor_y = e.kursor_y();
         m.podpowiedz = e.podpowiedz();
+        m.stan = e.stan();
         migawki_.push_back(std::move(m));
     }
     if (!kolejka_.empty()) {

@@ -25,6 +25,7 @@ struct migawka {
     int kursor_x = 0;
     int kursor_y = 0;
     std::string podpowiedz;  // the key help named by the screen, kept outside the rows
+    std::string stan;        // the status message in force, also outside the rows
 
     std::string tekst() const;  // rows up to the last non-blank, joined by "\n"
     int atrybut(int kolumna, int wiersz) const {

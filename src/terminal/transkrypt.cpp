@@ -72,6 +72,12 @@ std::string wiersz_tekstem(const ekran& e, int w) {
     return s;
 }
 
+std::vector<std::string> linie_okna(const widok_okna& w, const ekran& e) {
+    if (w.pomoc_otwarta()) return w.linie_pomocy(e);
+    if (e.stan().empty()) return {};
+    return {"Komunikat: " + e.stan()};
+}
+
 std::string jako_tekst(const std::vector<std::string>& linie) {
     std::string tekst;
     for (const auto& l : linie) tekst += l + "\n";

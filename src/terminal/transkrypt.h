@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "terminal/ekran.h"
+#include "terminal/widok_okna.h"
 
 // The screen buffer as plain lines, for a screen reader or a braille display that reads them
 // in order: a new screen whole, then after each key only what it changed. Colours are not
@@ -35,6 +36,10 @@ class transkrypt {
 // One buffer row in plain ASCII, each run of blanks one space, none at its ends, followed by
 // the words the screen gave for it.
 std::string wiersz_tekstem(const ekran& e, int wiersz);
+
+// The window's own lines for a transcript: the F1 help while it is open, else the status
+// message.
+std::vector<std::string> linie_okna(const widok_okna& w, const ekran& e);
 
 // The lines as one text, each ended by "\n".
 std::string jako_tekst(const std::vector<std::string>& linie);

@@ -36,6 +36,15 @@ void klub_testowy(const std::string& tresc = klub()) {
     ASSERT_TRUE(ST.load(plik.c_str()));
 }
 
+// Runs a screen of the club on the keys, then on spaces; the status at the key after them.
+std::string stan_po(auto&& uruchom, const liczby& klucze) {
+    skrypt s;
+    for (int k : klucze) s.dodaj({k});
+    s.ustaw_pilota([](const ekran&) { return spacja; });
+    uruchom();
+    return s.migawki().at(klucze.size()).stan;
+}
+
 // Runs a screen of the club on the keys, then on spaces; the screen it leaves.
 std::string ekran_po(auto&& uruchom, const liczby& klucze = {}) {
     skrypt s;
@@ -263,6 +272,68 @@ TEST(Bank, TheLoanClockDecidesWhenToLendAndToRepayWithinTheRanges) {
             ma(ekran, " Dni do splaty " + std::to_string(boisko::termin_dlugu - p.dni) + "\n."),
             p.dni > 0);
         EXPECT_EQ(ma(ekran, " kolejek ligowych"), p.dni > 0 && p.dni < boisko::splata_od);
+    }
+}
+
+// The status names what one step of the marked row does, and the step does just that.
+TEST(Stadion, TheStatusNamesTheMarkedRowsStepAndItsPrice) {
+    struct przypadek {
+        const char* nazwa;
+        int kasa;
+        liczby klucze;
+        const char* stan;
+        int zmiana_kasy;
+    };
+    const przypadek przypadki[] = {
+        {"seats",
+         20000,
+         {gora, prawo},
+         "lewo: 50 krzeselek za 15000 zl  prawo: sprzedaz 50 za 7487 zl",
+         7487},
+        {"a stand the cash cannot pay",
+         50000,
+         {dol, dol, lewo},
+         "lewo: za malo kasy na budke (50000 zl)  prawo: sprzedaz budki za 25000 zl",
+         0}};
+    for (const przypadek& p : przypadki) {
+        SCOPED_TRACE(p.nazwa);
+        klub_testowy(klub(p.kasa));
+        liczby przed_krokiem(p.klucze.begin(), p.klucze.end() - 1);
+        EXPECT_EQ(stan_po([] { ST.stadion(); }, przed_krokiem), p.stan);
+        klub_testowy(klub(p.kasa));
+        ekran_po([] { ST.stadion(); }, p.klucze);
+        EXPECT_EQ(ST.kasa - p.kasa, p.zmiana_kasy);
+    }
+}
+
+TEST(Bank, AnEnterThatMovesNoMoneySaysWhy) {
+    struct przypadek {
+        const char* nazwa;
+        int dni, dlug, kasa;
+        liczby klucze;
+        const char* stan;
+    };
+    const przypadek przypadki[] = {
+        {"repaying before 10",
+         5,
+         50000,
+         50000,
+         {prawo, enter},
+         "Enter: splata dopiero od 10. kolejki ligowej z dlugiem (teraz 5)"},
+        {"no debt", 0, 0, 1000, {prawo, enter}, "Enter: nie ma dlugu do splacenia"},
+        {"lending at 20",
+         20,
+         50000,
+         50000,
+         {prawo, dol, enter},
+         "Enter: po 19 kolejkach z dlugiem bank nie pozycza (teraz 20)"},
+        {"amount 0", 0, 0, 0, {dol, enter}, "Enter: kwota 0, prawo dodaje 10000"},
+        {"negative cash", 12, 25000, -500, {prawo, enter}, "Enter: brak kasy na splate"},
+        {"a loan goes without a word", 0, 0, 0, {prawo, dol, enter}, ""}};
+    for (const przypadek& p : przypadki) {
+        SCOPED_TRACE(p.nazwa);
+        klub_testowy(klub(p.kasa, p.dlug, p.dni));
+        EXPECT_EQ(stan_po([] { ST.bank(); }, p.klucze), p.stan);
     }
 }
 

@@ -33,11 +33,12 @@ class Czytnik(unittest.TestCase):
         self.wpis = 0
 
     def menu(self, napisane):
-        """A whole menu: every entry, the marker on the remembered one, the keys last."""
+        """A whole menu: every entry, the marker on the remembered one, then its keys."""
         tekst = "\n".join(linie(napisane))
         for i, wpis in enumerate(WPISY):
             self.assertRegex(tekst, "(?m)^%s%s$" % (wpis, " <--" if i == self.wpis else ""))
-        self.assertTrue(linie(napisane)[-1].startswith("Klawisze: gora/dol: wybor, "), tekst)
+        klawisze = [w for w in linie(napisane) if w.startswith("Klawisze: ")]
+        self.assertTrue(klawisze[-1].startswith("Klawisze: gora/dol: wybor, "), tekst)
 
     def otworz(self, wpis):
         """Walks the menu's marker to the entry, a move one line each, and runs it."""
@@ -59,6 +60,9 @@ class Czytnik(unittest.TestCase):
         poczatek = self.gra.uspokoj()
         self.menu(poczatek)
         self.assertEqual(linie(self.gra.nacisnij(F2)), linie(poczatek), "F2 repeats the screen")
+        # F1: the screen's help as lines; the key that closes it reaches no one.
+        self.assertEqual(linie(self.gra.nacisnij(b"\x1bOP"))[-1], "Dowolny klawisz zamyka pomoc.")
+        self.assertEqual(linie(self.gra.nacisnij(D)), [])
         # The squad: every player line ends with its position in words.
         sklad = self.otworz(1)
         gracze = [w for w in sklad if re.match(r"\d+\.", w)]
@@ -95,7 +99,9 @@ class Czytnik(unittest.TestCase):
         self.assertIn(b"KOLEJKA LIGOWA: 2", self.gra.surowe.rsplit(b"Radomiak", 1)[-1])
         # A save, and its load after one more squad change: the saved line-up is back.
         self.assertEqual(self.otworz(7)[0], "Zapisac gre? (t/n)")
-        self.menu(self.gra.nacisnij(b"t"))
+        zapisana = self.gra.nacisnij(b"t")
+        self.menu(zapisana)
+        self.assertRegex(linie(zapisana)[-1], "^Komunikat: Gra zapisana w ")
         self.otworz(1)
         self.gra.nacisnij(P)
         self.do_menu()

@@ -133,12 +133,14 @@ class Gra(unittest.TestCase):
         miejsca = int(gra.wiersz(3).split()[1])
         gra.nacisnij(STRZALKI["lewo"])
         przed = gra.tekst()
+        przed_gra = "\n".join(gra.wiersz(y) for y in range(23))
         self.assertIn("Pojemnosc %d krzeselek" % (miejsca + 50), przed)
         for wiersze, kolumny in ((30, 100), (24, 80)):
             gra.rozmiar(wiersze, kolumny)
             gra.uspokoj()
-            gra_wiersze = "\n".join(gra.wiersz(y) for y in range(wiersze - (wiersze >= 25)))
-            self.assertEqual((gra_wiersze.rstrip(), gra.wiersz(3)[34:]), (przed.rstrip(), "<-"))
+            # The window's last row is its own line (the stadium's status) at either size.
+            gra_wiersze = "\n".join(gra.wiersz(y) for y in range(23))
+            self.assertEqual((gra_wiersze, gra.wiersz(3)[34:]), (przed_gra, "<-"))
         self.wyjdz(gra, [b" "], 5)
         self.otworz(gra, 8, "Zaladowac")
         self.wyjdz(gra, [b"t"], 8)
@@ -176,11 +178,11 @@ class Gra(unittest.TestCase):
         self.assertNotIn("PRZEWINIETE", gra.tekst())
         self.assertIn(" tak (gora/dol)+(space)", gra.tekst())
 
-    def test_help_line_on_each_screen_at_25_rows_and_none_at_24(self):
+    def test_help_line_on_each_screen_at_25_rows_and_at_24_in_the_row_the_game_leaves(self):
         for wiersze in (24, 25):
             with self.subTest(wiersze=wiersze):
                 gra = self.start(wiersze=wiersze)
-                pomoc = [gra.wiersz(24) if wiersze == 25 else ""]
+                pomoc = [gra.wiersz(wiersze - 1)]
                 for wpis, tytul, klawisze in (
                         (1, "imie       umie", [b" "]), (2, "K U P N O", [b"   "]),
                         (3, "imie       umie", [b" "]), (4, "TABELA 1 LIGI", [b"x", b"y", b"z"]),
@@ -188,20 +190,45 @@ class Gra(unittest.TestCase):
                         (7, "Zapisac gre? (t/n)", [b"n"]), (8, "Zaladowac gre? (t/n)", [b"n"]),
                         (9, "B R A M K O W I E C", [b"x"])):
                     self.otworz(gra, wpis, tytul)
-                    pomoc.append(gra.wiersz(24) if wiersze == 25 else "")
+                    pomoc.append(gra.wiersz(wiersze - 1))
                     self.wyjdz(gra, klawisze, wpis)
                 gra.nacisnij(b" ")
-                pomoc.append(gra.wiersz(24) if wiersze == 25 else "")
-                if wiersze == 24:
-                    # Nothing of the help reaches a window of 24 rows.
-                    self.assertNotIn(b"spacja", gra.surowe)
-                    self.assertNotIn(b"klawisz", gra.surowe)
-                    continue
+                pomoc.append(gra.wiersz(wiersze - 1))
+                # The stadium's status names what Left and Right cost on the marked row.
                 for tekst, slowo in zip(pomoc, ("Ctrl-C", "lewo/prawo", "dol: kupujesz",
                                                 "ENTER SPRZEDAJE OD RAZU", "dowolny klawisz",
-                                                "lewo: wiecej", "enter: wykonaj", "t: tak",
-                                                "t: tak", "powrot do menu", "dowolny klawisz")):
+                                                "lewo: 50 krzeselek za", "enter: wykonaj",
+                                                "t: tak", "t: tak", "powrot do menu",
+                                                "dowolny klawisz")):
                     self.assertIn(slowo, tekst)
+                # One game at a time runs in a folder.
+                self.zakoncz(gra)
+
+    def test_f1_help_and_the_status_of_a_save_and_a_load_at_24_rows(self):
+        gra = self.start()
+        gra.nacisnij(D + b"\x1bOP")
+        self.assertIn("SKLAD: wybor", gra.tekst())
+        self.assertEqual(gra.wiersz(0), "MENU GLOWNE: klub, sezon, kolejka i najblizsze mecze.")
+        gra.nacisnij(b" ")
+        self.assertTrue(w_menu(gra, 1), gra.tekst())
+        gra.nacisnij(G)
+        self.otworz(gra, 8, "Zaladowac")
+        gra.nacisnij(b"t")
+        self.assertIn("Brak zapisanej gry", gra.wiersz(23))
+        gra.nacisnij(b" ")
+        gra.nacisnij(G + b" t")
+        self.assertTrue(w_menu(gra, 7) and "Gra zapisana w " in gra.wiersz(23), gra.tekst())
+        gra.nacisnij(D + b" t")
+        self.assertIn("Gra wczytana: sezon 1995/1996, kolejka 1", gra.wiersz(23))
+        # A line-up with no fitness left: the menu warns before the match.
+        with open(os.path.join(self.katalog, "save", "gracze.txt")) as f:
+            gracze = f.read().split("\n")
+        gracze[1:] = [re.sub(r"^(\S+ \d+) \d+", r"\1 0", w) for w in gracze[1:]]
+        with open(os.path.join(self.katalog, "save", "gracze.txt"), "w") as f:
+            f.write("\n".join(gracze))
+        gra.nacisnij(b" t")
+        gra.nacisnij(D)
+        self.assertIn("Uwaga: sila linii obr:0 pom:0 at:0", gra.wiersz(23))
 
     def test_positions_without_colour_on_vt100(self):
         gra = self.start(term="vt100")
@@ -337,6 +364,7 @@ class Gra(unittest.TestCase):
             wiersze, marker = sklad(gra)
             self.assertEqual((marker, {i for i, w in enumerate(wiersze) if w[2]}),
                              (znacznik, graja), krok + "\n" + gra.tekst())
+        self.assertIn("Wybrano 12 zawodnikow, najwyzej 11", gra.wiersz(23))
         self.wyjdz(gra, [L + b" "], 1)
         # Ctrl-C ends the game and saves nothing.
         self.zakoncz(gra)

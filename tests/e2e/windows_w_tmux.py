@@ -129,6 +129,11 @@ class GraWindows(unittest.TestCase):
         self.assertIn(b"gra juz dziala w folderze", drugi.stderr)
         self.assertTrue(okno.nacisnij("Down", PIERWSZY_KLAWISZ_S) and w_menu(okno, 1),
                         okno.tekst())
+        # F1 shows the menu's help; the key that closes it does not move the marker.
+        okno.nacisnij("F1")
+        self.assertIn("MENU GLOWNE", okno.wiersz(0), okno.tekst())
+        okno.nacisnij("Down")
+        self.assertTrue(w_menu(okno, 1), okno.tekst())
         okno.nacisnij("Space")
         self.assertIn("imie       umie", okno.wiersz(0))
         self.assertEqual(okno.wiersz(1)[71:74], "<--")
@@ -147,6 +152,7 @@ class GraWindows(unittest.TestCase):
         self.assertIn("Zapisac gre? (t/n)", okno.wiersz(0))
         okno.nacisnij("t")
         self.assertTrue(w_menu(okno, 7), okno.tekst())
+        self.assertIn("Gra zapisana w ", okno.wiersz(24))
         zapis = os.path.join(self.katalog, "save")
         self.assertEqual(sorted(os.listdir(zapis)), ["druzyny.txt", "gracze.txt", "stadion.txt"])
         # One more match day, then the save brings the second round back.
@@ -161,8 +167,9 @@ class GraWindows(unittest.TestCase):
         self.assertIn("Zaladowac gre? (t/n)", okno.wiersz(0))
         okno.nacisnij("t")
         self.assertTrue(w_menu(okno, 8), okno.tekst())
+        self.assertIn("Gra wczytana: sezon 1995/1996, kolejka 2", okno.wiersz(24))
         self.assertEqual(okno.tekst().split("\n")[:2], zapisany.split("\n")[:2])
-        self.assertEqual(okno.tekst().split("\n")[15:], zapisany.split("\n")[15:])
+        self.assertEqual(okno.tekst().split("\n")[15:24], zapisany.split("\n")[15:24])
         # Ctrl-C ends the game with the console's own status for it (0xC000013A, low byte).
         okno.tmux("send-keys", "-t", "g", "C-c")
         self.assertTrue(okno.czekaj(lambda: "STATUS:" in okno.tekst()), okno.tekst())

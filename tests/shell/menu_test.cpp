@@ -4,8 +4,10 @@
 
 #include <regex>
 
+#include "club/boisko.h"
 #include "league/zespoly.h"
 #include "pomoc/gra_testowa.h"
+#include "squad/gracze.h"
 #include "terminal/klawisze.h"
 #include "terminal/skrypt.h"
 
@@ -80,7 +82,7 @@ TEST(Menu, EachScreenNamesItsKeysOutsideTheBufferInEightyColumns) {
         std::initializer_list<int> wyjscie;
         const char* klawisze;
     };
-    for (const przypadek& p : {przypadek{1, {32}, "lewo/prawo: gra/nie gra"},
+    for (const przypadek& p : {przypadek{1, {32}, "lewo/prawo: gra/nie"},
                                {2, {32}, "dol: kupujesz"},
                                {3, {32}, "ENTER SPRZEDAJE OD RAZU!"},
                                {4, {0, 0, 0}, "dowolny klawisz"},
@@ -112,5 +114,41 @@ TEST(Menu, EachScreenNamesItsKeysOutsideTheBufferInEightyColumns) {
                     " !()+-./:abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ{}0123456789"),
                 std::string::npos);
         }
+    }
+}
+
+// What threatens the next match is said when the menu comes up, not again at a marker move.
+TEST(Menu, WarnsOfWhatThreatensTheNextMatchOnce) {
+    struct przypadek {
+        const char* nazwa;
+        void (*zmien)();
+        const char* poczatek;
+    };
+    const przypadek przypadki[] = {
+        {"nothing", [] {}, ""},
+        {"no fitness left",
+         [] {
+             for (int& s : GR.sily) s = 0;
+         },
+         "Uwaga: sila linii obr:0 pom:0 at:0, bez sil: Kowalczyk, Nowak, "},
+        {"six selected",
+         [] {
+             for (int i = 0, n = 0; i < gracze::miejsc; ++i) GR.gra[i] = GR.gra[i] == 1 && ++n <= 6;
+         },
+         "Uwaga: wybrano 6 zawodnikow, mniej niz 7 oddaje mecz walkowerem"},
+        {"the loan clock at 15", [] { std::tie(ST.dlug, ST.dni_dlugu) = std::pair(1000, 15); },
+         "Uwaga: dlug od 15 kolejek, od 20. zakaz transferow"},
+        {"the loan clock at 20", [] { ST.dni_dlugu = 20; },
+         "Uwaga: termin dlugu minal: transfery zablokowane"}};
+    for (const przypadek& p : przypadki) {
+        SCOPED_TRACE(p.nazwa);
+        gra_z_danych();
+        p.zmien();
+        menu_od_poczatku();
+        skrypt s{'P'};
+        przejdz(s, 1);
+        EXPECT_EQ(s.migawki()[0].stan.rfind(p.poczatek, 0), 0u) << s.migawki()[0].stan;
+        EXPECT_EQ(s.migawki()[0].stan.empty(), *p.poczatek == 0);
+        EXPECT_EQ(s.migawki()[1].stan, "");
     }
 }

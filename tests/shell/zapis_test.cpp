@@ -14,6 +14,8 @@
 #include "shell/pliki_zapisu.h"
 #include "squad/gracze.h"
 #include "terminal/klawisze.h"
+#include "terminal/konsola.h"
+#include "terminal/skrypt.h"
 
 namespace fs = std::filesystem;
 
@@ -118,4 +120,23 @@ TEST_F(Zapis, AnInterruptedSaveLoadsTheOldGameBeforeItsMarkerAndTheNewOneAfter) 
         EXPECT_EQ(stan(), po_znaczniku ? nowy : stary);
         EXPECT_FALSE(fs::exists(komplet::znacznik("save")) || fs::exists(kopia("stadion.txt")));
     }
+}
+
+// The screens clear "Zapisalem !" at once and say nothing of a load: the status says both.
+TEST_F(Zapis, TheStatusSaysWhatASaveOrALoadDid) {
+    const auto stan_odczytu = [] {
+        skrypt s{'t', ' '};
+        odczyt();
+        // A refusal waits for a key with the status shown; a load goes back to the menu with it.
+        return s.migawki().size() > 1 ? s.migawki()[1].stan : biezacy_ekran().stan();
+    };
+    EXPECT_EQ(stan_odczytu(), "Brak zapisanej gry");
+    zagraj(zapis, 't');
+    EXPECT_EQ(biezacy_ekran().stan(), "Gra zapisana w " + fs::absolute("save").string());
+    DR.nr_kolejki = 4;
+    ASSERT_TRUE(DR.save("save/druzyny.txt"));
+    DR.nr_kolejki = 0;
+    EXPECT_EQ(stan_odczytu(), "Gra wczytana: sezon 1995/1996, kolejka 5");
+    std::ofstream("save/gracze.txt") << "x\n";
+    EXPECT_EQ(stan_odczytu().rfind("Gra nie wczytana: ", 0), 0u);
 }

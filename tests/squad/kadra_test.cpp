@@ -220,6 +220,10 @@ TEST(EkranSkladu, TheLineUpIsLeftOnlyWithElevenOrFewerAndOneGoalkeeperAtMost) {
     s.dodaj({spacja, prawo, spacja});  // 11 selected with 2 goalkeepers stay; 10 with 1 leave
     GR.sklad();
     EXPECT_EQ((std::array{GR.gra[0], GR.sprawdzskl(), int(s.pozostalo())}), (std::array{0, 10, 0}));
+    // The refused space says why, at the next key.
+    EXPECT_EQ((std::array{s.migawki()[0].stan, s.migawki()[1].stan, s.migawki()[4].stan}),
+              (std::array<std::string, 3>{"", "Wybrano 12 zawodnikow, najwyzej 11",
+                                          "Wybrano 2 bramkarzy, najwyzej 1"}));
 }
 
 TEST(EkranSkladu, MarkerStaysBetweenVisitsAndMovesUpWhenTheListShrinks) {

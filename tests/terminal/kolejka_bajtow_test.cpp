@@ -43,4 +43,10 @@ TEST(KolejkaBajtow, ScrollKeysAndResizesGiveTheGameNothingAndTheNextKeyBringsThe
     k.przyjmij({nacisniecie::enter}, widok, e);
     EXPECT_FALSE(widok.przewiniety(e));
     EXPECT_EQ(wszystkie(k), std::vector<int>{klawisze::enter});
+    // F1 opens the help and the key that closes it stays there too.
+    k.przyjmij({nacisniecie::pomoc}, widok, e);
+    k.przyjmij({nacisniecie::znak, U't'}, widok, e);
+    EXPECT_FALSE(k.nastepny());
+    k.przyjmij({nacisniecie::znak, U't'}, widok, e);
+    EXPECT_EQ(wszystkie(k), std::vector<int>{'t'});
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -19,28 +20,85 @@ std::string tekst(const std::vector<ekran::komorka>& linia) {
     return s.substr(0, s.find_last_not_of(' ') + 1);
 }
 
+// A line of the window's own: the text and, in its blank end, the F1 note.
+std::string z_nota(std::string tekst) {
+    tekst.resize(ekran::szerokosc - widok_okna::nota_pomocy.size(), ' ');
+    return tekst + std::string(widok_okna::nota_pomocy);
+}
+
 using r = widok_okna::reakcja;
 }  // namespace
 
-TEST(WidokOkna, FollowsTheCursorAndKeepsTheLastRowForHelpFrom25Rows) {
+// Below 25 rows the help takes the last row only when the game leaves it empty.
+TEST(WidokOkna, FollowsTheCursorAndKeepsTheLastRowForHelpFrom25RowsOrWhenEmpty) {
     struct przypadek {
         const char* nazwa;
-        int wierszy, kursor, gora, wiersz_kursora;
+        int ostatni, wierszy, kursor, gora, wiersz_kursora;
         bool pomoc;
+        std::string linia, ze_stanem;
     };
-    for (auto p : {przypadek{"short screen, 24 rows", 24, 5, 0, 5, false},
-                   {"market, 24 rows", 24, 40, 17, 23, false},
-                   {"market, 25 rows", 25, 40, 17, 23, true},
-                   {"market, 50 rows", 50, 40, 0, 40, true}}) {
+    const std::string pomoc = z_nota("spacja: wyjscie");
+    const std::string stan = z_nota("Gra zapisana");
+    std::string w23 = "w23";
+    w23.resize(68, ' ');
+    for (const auto& p :
+         {przypadek{"menu, 24 rows", 12, 24, 5, 0, 5, true, pomoc, stan},
+          {"full screen, 24 rows", 40, 24, 5, 0, 5, false, z_nota("w23"), w23 + "Gra zapisana"},
+          {"market, 24 rows", 40, 24, 40, 17, 23, false, "", ""},
+          {"market, 25 rows", 40, 25, 40, 17, 23, true, pomoc, stan},
+          {"market, 50 rows", 40, 50, 40, 0, 40, true, pomoc, stan}}) {
         SCOPED_TRACE(p.nazwa);
-        ekran e = zapisany(40, p.kursor);
+        ekran e = zapisany(p.ostatni, p.kursor);
         e.ustaw_podpowiedz("spacja: wyjscie");
         widok_okna w;
         w.ustaw_wysokosc(p.wierszy);
         EXPECT_EQ(w.gora(e), p.gora);
         EXPECT_EQ(w.wiersz_kursora(e), p.wiersz_kursora);
         EXPECT_EQ(w.wiersz_bufora(p.wierszy - 1, e).has_value(), !p.pomoc);
-        EXPECT_EQ(tekst(w.linia_wlasna(e)), p.pomoc ? "spacja: wyjscie" : "");
+        EXPECT_EQ(tekst(w.linia_wlasna(e)), p.linia);
+        e.ustaw_stan("Gra zapisana");
+        const auto linia = w.linia_wlasna(e);
+        EXPECT_EQ(tekst(linia), p.ze_stanem);
+        if (p.pomoc) {
+            EXPECT_EQ(linia[0].atrybut, widok_okna::atrybut_stanu);
+        }
+    }
+}
+
+// F1, like PgUp, never reaches the game, and neither does the key that closes its help.
+TEST(WidokOkna, F1OpensTheScreensHelpWithTheStatusAndAnyKeyClosesIt) {
+    ekran e = zapisany(40, 40);
+    e.ustaw_ekran_gry(ekran_gry::bank);
+    e.ustaw_stan("Splata dopiero od 10. kolejki z dlugiem");
+    widok_okna w;
+    EXPECT_EQ(w.klawisz(nacisniecie::strona_w_gore, e), r::przewin);
+    EXPECT_EQ(w.klawisz(nacisniecie::pomoc, e), r::pomoc);
+    EXPECT_EQ(w.klawisz(nacisniecie::zmiana_rozmiaru, e), r::przemaluj);
+    ASSERT_TRUE(w.pomoc_otwarta());
+    const auto okno = w.komorki(e, 80);
+    const auto linie = w.linie_pomocy(e);
+    ASSERT_LE(linie.size(), 24u);
+    for (std::size_t i = 0; i < linie.size(); ++i)
+        EXPECT_EQ(tekst({okno.begin() + i * 80, okno.begin() + (i + 1) * 80}), linie[i]);
+    EXPECT_EQ(linie[0].rfind("BANK", 0), 0u);
+    EXPECT_NE(
+        std::find(linie.begin(), linie.end(), "Komunikat: Splata dopiero od 10. kolejki z dlugiem"),
+        linie.end());
+    EXPECT_EQ(linie.back(), "Dowolny klawisz zamyka pomoc.");
+    EXPECT_EQ(w.kursor(e).second, static_cast<int>(linie.size()) - 1);
+    EXPECT_EQ(w.klawisz(nacisniecie::dol, e), r::pomoc);
+    EXPECT_FALSE(w.pomoc_otwarta());
+    EXPECT_EQ(w.gora(e), 0);
+    EXPECT_EQ(w.klawisz(nacisniecie::dol, e), r::wroc_i_dostarcz);
+}
+
+// Every screen's help fits a window of 24 rows with the status, the way out and the close line.
+TEST(WidokOkna, EveryScreensHelpFitsTheSmallestWindow) {
+    for (int i = 0; i <= static_cast<int>(ekran_gry::info); ++i) {
+        const auto linie = opis_ekranu_gry(static_cast<ekran_gry>(i));
+        SCOPED_TRACE(linie.front());
+        EXPECT_LE(linie.size() + 5, 24u);
+        for (const auto& l : linie) EXPECT_LE(l.size(), 78u) << l;
     }
 }
 
@@ -89,7 +147,7 @@ TEST(WidokOkna, ScrollKeysOnAScreenThatFitsAreSwallowedAndChangeNothing) {
         EXPECT_FALSE(w.przewiniety(e));
         EXPECT_TRUE(bajty_konsoli({k}).empty());
     }
-    EXPECT_TRUE(w.linia_wlasna(e).empty());
+    EXPECT_EQ(tekst(w.linia_wlasna(e)), z_nota(""));
 }
 
 TEST(WidokOkna, TheWheelMovesThreeRowsAndAResizeKeepsTheViewWithinTheBuffer) {
@@ -136,7 +194,8 @@ TEST(Klawiatura, AnEscapeSequenceIsOneKeyEndingAtItsLastCharacter) {
     for (const auto& p : {przypadek{"Alt-x", U"xy", 1, nacisniecie::inny_specjalny},
                           {"Alt-[ alone", U"[", 1, nacisniecie::inny_specjalny},
                           {"ctrl-up", U"[1;5Ax", 5, nacisniecie::inny_specjalny},
-                          {"F1 in SS3", U"OPx", 2, nacisniecie::inny_specjalny},
+                          {"F1 in SS3", U"OPx", 2, nacisniecie::pomoc},
+                          {"F1 in CSI", U"[11~", 4, nacisniecie::pomoc},
                           {"Alt-Escape", U"\x1b[", 1, nacisniecie::inny_specjalny},
                           {"down in cursor mode", U"[Bx", 2, nacisniecie::dol},
                           {"left in keypad mode", U"OD", 2, nacisniecie::lewo},
@@ -156,7 +215,11 @@ TEST(WidokOkna, TheHelpLineNamesThisPlatformsWayOut) {
     e.ustaw_podpowiedz("spacja: wejdz  {wyjscie}");
     widok_okna w;
     w.ustaw_wysokosc(25);
-    EXPECT_EQ(tekst(w.linia_wlasna(e)), "spacja: wejdz  Ctrl-C: koniec gry bez zapisu");
+    EXPECT_EQ(tekst(w.linia_wlasna(e)), z_nota("spacja: wejdz  Ctrl-C: koniec gry bez zapisu"));
     w.ustaw_wyjscie("zamkniecie karty: koniec gry bez zapisu");
-    EXPECT_EQ(tekst(w.linia_wlasna(e)), "spacja: wejdz  zamkniecie karty: koniec gry bez zapisu");
+    EXPECT_EQ(tekst(w.linia_wlasna(e)),
+              z_nota("spacja: wejdz  zamkniecie karty: koniec gry bez zapisu"));
+    // No room for the note: the line ends as the screen named it.
+    e.ustaw_podpowiedz(std::string(75, 'x'));
+    EXPECT_EQ(tekst(w.linia_wlasna(e)), std::string(75, 'x'));
 }

@@ -38,7 +38,7 @@ TEST(KlawiszePrzegladarki, ReachTheGameAsConsoleBytes) {
     }
 }
 
-TEST(KlawiszePrzegladarki, PageKeysAndTheWheelOnlyScroll) {
+TEST(KlawiszePrzegladarki, PageKeysTheWheelAndF1NeverReachTheGame) {
     struct przewiniecie {
         std::string_view nazwa;
         nacisniecie::rodzaj r;
@@ -48,6 +48,7 @@ TEST(KlawiszePrzegladarki, PageKeysAndTheWheelOnlyScroll) {
         {"PageDown", nacisniecie::strona_w_dol},
         {kolko_w_gore, nacisniecie::kolko_w_gore},
         {kolko_w_dol, nacisniecie::kolko_w_dol},
+        {"F1", nacisniecie::pomoc},
     };
     for (const przewiniecie& p : tabela) {
         SCOPED_TRACE(p.nazwa);

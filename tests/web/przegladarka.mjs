@@ -130,18 +130,33 @@ const przypadki = [
         await g.karta.keyboard.press('Tab');
         assert.equal(await skupiony(), 'gra');
         await g.karta.keyboard.press('Tab');
-        assert.equal(await skupiony(), 'pobierz');
+        assert.equal(await skupiony(), 'pomoc');
         await g.nacisnij('ArrowDown');
         assert.equal(await g.wpis(), 1);
         await g.nacisnij('ArrowUp');
         await g.karta.evaluate(() => document.activeElement.blur());
+    }],
+    ['F1 and the "?" button show the help; the closing key does not reach the game', async (g) => {
+        await g.nacisnij('ArrowDown', 'F1');
+        assert.match((await g.wiersze())[0], /^MENU GLOWNE/);
+        await g.nacisnij('ArrowDown');
+        assert.equal(await g.wpis(), 1);
+        await g.karta.click('#pomoc');
+        await g.spokoj();
+        assert.match(await g.tekst(), /Dowolny klawisz zamyka pomoc/);
+        await g.nacisnij('Space');
+        assert.equal(await g.wpis(), 1);
+        await g.nacisnij('ArrowUp');
     }],
     ['space opens the squad screen and space leaves it', async (g) => {
         await g.do_wpisu(SKLAD);
         await g.nacisnij('Space');
         assert.match(await g.tekst(), /imie {7}umie/);
         await g.karta.screenshot({path: path.join(wyniki, 'web-sklad.png')});
-        await g.nacisnij('Space');
+        // The second goalkeeper makes 12: space stays and says why.
+        await g.nacisnij('ArrowDown', 'ArrowLeft', 'Space');
+        assert.match((await g.wiersze())[25], /^Wybrano 12 zawodnikow, najwyzej 11/);
+        await g.nacisnij('ArrowLeft', 'ArrowUp', 'Space');
         assert.equal(await g.wpis(), SKLAD);
     }],
     ['fifty keys sent at once are all delivered', async (g) => {
@@ -168,10 +183,12 @@ const przypadki = [
         const przed = [await kolejka(g), await kasa(g)];
         await g.do_wpisu(ZAPIS);
         await g.nacisnij('Space', 't');
+        assert.match(await g.karta.$eval('#stan', (s) => s.textContent), /^Gra zapisana w pamieci przegladarki$/);
         await g.przeladuj();
         assert.equal(await kolejka(g), 'KOLEJKA LIGOWA: 1');
         await g.do_wpisu(ODCZYT);
         await g.nacisnij('Space', 't');
+        assert.match((await g.wiersze())[25], /^Gra wczytana: sezon 1995\/1996, kolejka 2 /);
         assert.deepEqual([await kolejka(g), await kasa(g)], przed);
     }],
     ['a failed flush shows the game\'s failure message, not the save', async (g) => {
@@ -232,7 +249,9 @@ const przypadki = [
         await g.nacisnij('Space', 't');
         assert.equal(await kolejka(g), 'KOLEJKA LIGOWA: 1');
     }],
-    ['the key help stands under the grid', async (g) => {
+    ['the key help stands under the grid once a key has cleared the status', async (g) => {
+        assert.match((await g.wiersze())[25], /^Gra wczytana/);
+        await g.nacisnij('ArrowDown', 'ArrowUp');
         const w = await g.wiersze();
         assert.equal(w.length, 26);
         assert.match(w[25], /gora\/dol: wybor/);
@@ -273,6 +292,19 @@ const przypadki = [
             for (let i = 0; i < 80 && (await g.wpis()) === -1; ++i) await g.nacisnij('Space');
         }
         assert.deepEqual(znalezione, []);
+    }],
+    ['a line-up with no fitness left is warned of on the menu', async (g) => {
+        const pliki = zapis_startowy(path.join(stan.pobrane, 'bez_sil'));
+        const gracze = fs.readFileSync(pliki[1], 'utf8').replace(/^(\S+ \d+) \d+/gm, '$1 0');
+        fs.writeFileSync(pliki[1], gracze);
+        await (await g.karta.$('#pliki')).uploadFile(...pliki);
+        assert.match(await komunikat(g), /^Wgrano zapis/);
+        await g.spokoj();
+        await g.do_wpisu(ODCZYT);
+        await g.nacisnij('Space', 't');
+        await g.nacisnij('ArrowUp');
+        assert.match(await g.karta.$eval('#stan', (s) => s.textContent),
+            /^Uwaga: sila linii obr:0 pom:0 at:0, bez sil: Kowalczyk, Nowak/);
     }],
     ['chromium finds the site installable', async (g) => {
         await g.karta.evaluate(() => navigator.serviceWorker.ready.then(() => true));

@@ -57,6 +57,8 @@ nacisniecie specjalny(wint_t kod) {
             return {nacisniecie::strona_w_gore};
         case KEY_NPAGE:
             return {nacisniecie::strona_w_dol};
+        case KEY_F(1):
+            return {nacisniecie::pomoc};
         default:
             return {nacisniecie::inny_specjalny};
     }

@@ -22,7 +22,7 @@ char32_t jeden_znak(std::string_view t) {
 }  // namespace
 
 nacisniecie nacisniecie_przegladarki(std::string_view nazwa) {
-    static constexpr std::array<std::pair<std::string_view, nacisniecie::rodzaj>, 10> specjalne{{
+    static constexpr std::array<std::pair<std::string_view, nacisniecie::rodzaj>, 11> specjalne{{
         {"ArrowUp", nacisniecie::gora},
         {"ArrowDown", nacisniecie::dol},
         {"ArrowLeft", nacisniecie::lewo},
@@ -31,6 +31,7 @@ nacisniecie nacisniecie_przegladarki(std::string_view nazwa) {
         {"Backspace", nacisniecie::cofnij},
         {"PageUp", nacisniecie::strona_w_gore},
         {"PageDown", nacisniecie::strona_w_dol},
+        {"F1", nacisniecie::pomoc},
         {kolko_w_gore, nacisniecie::kolko_w_gore},
         {kolko_w_dol, nacisniecie::kolko_w_dol},
     }};

@@ -21,6 +21,8 @@ EM_ASYNC_JS(int, js_utrwal, (), { return (await bramkowiec.utrwal()) ? 1 : 0; })
 EM_JS(void, js_komunikat, (const char* tekst), { bramkowiec.komunikat(UTF8ToString(tekst)); });
 
 EM_JS(void, js_powiedz, (const char* linie), { bramkowiec.powiedz(UTF8ToString(linie)); });
+
+EM_JS(void, js_stan, (const char* tekst), { bramkowiec.stan(UTF8ToString(tekst)); });
 }  // namespace
 
 namespace strona {
@@ -53,6 +55,10 @@ void komunikat(const std::string& tekst) {
 
 void powiedz(const std::string& linie) {
     js_powiedz(linie.c_str());
+}
+
+void stan(const std::string& tekst) {
+    js_stan(tekst.c_str());
 }
 
 }  // namespace strona

@@ -18,6 +18,8 @@ void uspij(int milisekundy);
 bool utrwal();
 // A line for the player under the game's screen.
 void komunikat(const std::string& tekst);
+// The game's status message beside it, until the game clears it.
+void stan(const std::string& tekst);
 
 // Lines for the page's log, which a screen reader reads; several joined by "\n".
 void powiedz(const std::string& linie);

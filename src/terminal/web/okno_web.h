@@ -26,4 +26,6 @@ class okno_web : public okno_bazowe {
     std::vector<std::uint32_t> klatka_;
     // The same screen as plain lines for the page's log.
     transkrypt transkrypt_;
+    // The status message the page's message line shows, sent again only when it changes.
+    std::string stan_;
 };

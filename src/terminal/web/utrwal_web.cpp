@@ -14,4 +14,9 @@ bool utrwal(const std::filesystem::path& sciezka) {
     return !std::filesystem::is_directory(stan) || strona::utrwal();
 }
 
+// The page keeps the files in the browser; "Pobierz zapis" brings them to the disk.
+std::string miejsce(const std::filesystem::path&) {
+    return "w pamieci przegladarki";
+}
+
 }  // namespace komplet

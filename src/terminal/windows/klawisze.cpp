@@ -18,6 +18,8 @@ std::optional<nacisniecie> nacisniecie_klawisza(WORD klawisz, wchar_t znak) {
             return nacisniecie{nacisniecie::strona_w_gore};
         case VK_NEXT:
             return nacisniecie{nacisniecie::strona_w_dol};
+        case VK_F1:
+            return nacisniecie{nacisniecie::pomoc};
         case VK_SHIFT:
         case VK_CONTROL:
         case VK_MENU:

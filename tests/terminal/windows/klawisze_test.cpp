@@ -26,7 +26,7 @@ TEST(KlawiszeWindows, VirtualKeysBecomeTheGamesPressesAndModifiersNone) {
         {"polish letter", 'A', L'\u0105', nacisniecie{nacisniecie::znak, U'\u0105'}},
         {"page up", VK_PRIOR, 0, nacisniecie{nacisniecie::strona_w_gore}},
         {"page down", VK_NEXT, 0, nacisniecie{nacisniecie::strona_w_dol}},
-        {"F1", VK_F1, 0, nacisniecie{nacisniecie::inny_specjalny}},
+        {"F1", VK_F1, 0, nacisniecie{nacisniecie::pomoc}},
         {"home", VK_HOME, 0, nacisniecie{nacisniecie::inny_specjalny}},
         {"shift", VK_SHIFT, 0, std::nullopt},
         {"control", VK_CONTROL, 0, std::nullopt},

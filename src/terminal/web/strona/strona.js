@@ -22,6 +22,7 @@ const bramkowiec = (() => {
     const czytnik = document.getElementById('czytnik');
     // The log keeps the last lines only: a season's text would grow the page for ever.
     const LINII_DZIENNIKA = 400;
+    const stanEl = document.getElementById('stan');
     const wiersze = [];
     const html = [];
     let komorki = new Uint32Array(0);
@@ -109,6 +110,12 @@ const bramkowiec = (() => {
             wyslij('!powtorz');
             return;
         }
+        // F1 is the game's help, not the browser's.
+        if (e.key === 'F1') {
+            e.preventDefault();
+            wyslij('F1', e.timeStamp);
+            return;
+        }
         if (e.ctrlKey || e.metaKey || e.altKey || POMIJANE.test(e.key)) return;
         // Tab moves the focus as on any page, so the keyboard is never trapped in the game;
         // Enter and space press a focused button.
@@ -178,6 +185,11 @@ const bramkowiec = (() => {
         for (const p of wybrane) FS.writeFile('/wgrane/' + p.name, new Uint8Array(await p.arrayBuffer()));
         wyslij('!wgraj');
     }
+
+    document.getElementById('pomoc').addEventListener('click', (e) => {
+        e.currentTarget.blur();
+        wyslij('F1', e.timeStamp);
+    });
 
     const pliki = document.getElementById('pliki');
     document.getElementById('pobierz').addEventListener('click', (e) => {
@@ -257,6 +269,9 @@ const bramkowiec = (() => {
         },
         komunikat,
         powiedz,
+        stan(tekst) {
+            stanEl.textContent = tekst;
+        },
     };
 })();
 
