@@ -130,21 +130,17 @@ const przypadki = [
         await g.karta.keyboard.press('Tab');
         assert.equal(await skupiony(), 'gra');
         await g.karta.keyboard.press('Tab');
-        assert.equal(await skupiony(), 'pomoc');
+        assert.equal(await skupiony(), 'pobierz');
         await g.nacisnij('ArrowDown');
         assert.equal(await g.wpis(), 1);
         await g.nacisnij('ArrowUp');
         await g.karta.evaluate(() => document.activeElement.blur());
     }],
-    ['F1 and the "?" button show the help; the closing key does not reach the game', async (g) => {
+    ['F1 shows the help; the key that closes it does not reach the game', async (g) => {
         await g.nacisnij('ArrowDown', 'F1');
         assert.match((await g.wiersze())[0], /^MENU GLOWNE/);
-        await g.nacisnij('ArrowDown');
-        assert.equal(await g.wpis(), 1);
-        await g.karta.click('#pomoc');
-        await g.spokoj();
         assert.match(await g.tekst(), /Dowolny klawisz zamyka pomoc/);
-        await g.nacisnij('Space');
+        await g.nacisnij('ArrowDown');
         assert.equal(await g.wpis(), 1);
         await g.nacisnij('ArrowUp');
     }],
@@ -323,6 +319,13 @@ async function dotyk(kontekst, adres, bledy) {
     await t.karta.screenshot({path: path.join(wyniki, 'web-dotyk.png')});
     const przycisk = (k) => `#dotyk button[data-klawisz="${k}"]`;
     await t.karta.tap(przycisk('ArrowDown'));
+    await t.spokoj();
+    assert.equal(await t.wpis(), 1);
+    // "?" is F1 for a finger: the help, closed by a tap that the game does not get.
+    await t.karta.tap(przycisk('F1'));
+    await t.spokoj();
+    assert.match((await t.wiersze())[0], /^MENU GLOWNE/);
+    await t.karta.tap(przycisk(' '));
     await t.spokoj();
     assert.equal(await t.wpis(), 1);
     await t.karta.tap(przycisk(' '));

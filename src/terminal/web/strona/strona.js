@@ -186,11 +186,6 @@ const bramkowiec = (() => {
         wyslij('!wgraj');
     }
 
-    document.getElementById('pomoc').addEventListener('click', (e) => {
-        e.currentTarget.blur();
-        wyslij('F1', e.timeStamp);
-    });
-
     const pliki = document.getElementById('pliki');
     document.getElementById('pobierz').addEventListener('click', (e) => {
         e.currentTarget.blur();
