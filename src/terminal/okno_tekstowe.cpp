@@ -1,5 +1,7 @@
 #include "terminal/okno_tekstowe.h"
 
+#include <cstdlib>
+
 okno_tekstowe::okno_tekstowe(std::string wyjscie) {
     transkrypt_.ustaw_wyjscie(std::move(wyjscie) + "  F1: pomoc  F2: powtorz ekran");
 }
@@ -15,4 +17,9 @@ void okno_tekstowe::powtorz(const ekran& e) {
 void okno_tekstowe::powiedz(const std::vector<std::string>& linie) {
     const auto tekst = jako_tekst(linie);
     if (!tekst.empty()) pisz(tekst);
+}
+
+bool tryb_czytnika() {
+    const char* tryb = std::getenv("BRAMKOWIEC_CZYTNIK");
+    return tryb != nullptr && std::string_view(tryb) == "1";
 }

@@ -29,3 +29,18 @@ class okno_tekstowe : public okno_bazowe {
 
     transkrypt transkrypt_;
 };
+
+// Whether the player asked for plain lines: BRAMKOWIEC_CZYTNIK=1.
+bool tryb_czytnika();
+
+// Plays the game in the platform's plain-text window when asked for, else in its own window.
+template <class okno_zwykle, class okno_czytnika>
+void graj_w_oknie(void (*gra)()) {
+    if (tryb_czytnika()) {
+        okno_czytnika okno;
+        gra();
+    } else {
+        okno_zwykle okno;
+        gra();
+    }
+}

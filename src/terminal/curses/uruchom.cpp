@@ -12,28 +12,13 @@
 #include "terminal/curses/sygnaly.h"
 #include "terminal/okno.h"
 #include "terminal/okno_bazowe.h"
+#include "terminal/okno_tekstowe.h"
 
 namespace {
 // Whatever way the game ends, curses is ended here.
 struct koniec_okna {
     ~koniec_okna() { zakoncz_okno(); }
 };
-
-// Plain lines for a screen reader instead of the window.
-bool dla_czytnika() {
-    const char* tryb = std::getenv("BRAMKOWIEC_CZYTNIK");
-    return tryb != nullptr && std::string(tryb) == "1";
-}
-
-void graj(void (*gra)()) {
-    if (dla_czytnika()) {
-        okno_czytnika okno;
-        gra();
-    } else {
-        okno_curses okno;
-        gra();
-    }
-}
 
 [[noreturn]] void po_bledzie_krytycznym() {
     zakoncz_okno();
@@ -44,11 +29,11 @@ void graj(void (*gra)()) {
 
 bool sprawdz_terminal(std::string* blad) {
     // Lines may go anywhere (a braille program, a file); keys need the terminal.
-    if (dla_czytnika() && !isatty(STDIN_FILENO)) {
+    if (tryb_czytnika() && !isatty(STDIN_FILENO)) {
         *blad = "gra potrzebuje klawiatury terminala: uruchom ja bez przekierowania wejscia";
         return false;
     }
-    if (dla_czytnika()) return true;
+    if (tryb_czytnika()) return true;
     if (!isatty(STDIN_FILENO) || !isatty(STDOUT_FILENO)) {
         *blad = "gra potrzebuje terminala: uruchom ja w oknie terminala, bez przekierowan";
         return false;
@@ -87,7 +72,7 @@ int w_oknie(void (*gra)()) {
     {
         koniec_okna koniec;
         try {
-            graj(gra);
+            graj_w_oknie<okno_curses, okno_czytnika>(gra);
         } catch (const przerwanie& p) {
             sygnal = p.sygnal;
         } catch (const std::exception& e) {

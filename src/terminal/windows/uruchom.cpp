@@ -6,6 +6,7 @@
 
 #include "terminal/okno.h"
 #include "terminal/okno_bazowe.h"
+#include "terminal/okno_tekstowe.h"
 #include "terminal/windows/okno_czytnika.h"
 #include "terminal/windows/okno_windows.h"
 #include "terminal/windows/przerwania.h"
@@ -20,22 +21,6 @@ constexpr DWORD przerwany_ctrl_c = 0xC000013A;
     std::abort();
 }
 
-// Plain lines for a screen reader instead of the game's own screen buffer.
-bool dla_czytnika() {
-    const char* tryb = std::getenv("BRAMKOWIEC_CZYTNIK");
-    return tryb != nullptr && std::string(tryb) == "1";
-}
-
-void graj(void (*gra)()) {
-    if (dla_czytnika()) {
-        okno_czytnika okno;
-        gra();
-    } else {
-        okno_windows okno;
-        gra();
-    }
-}
-
 LONG WINAPI po_awarii(EXCEPTION_POINTERS*) {
     oddaj_konsole();
     return EXCEPTION_CONTINUE_SEARCH;
@@ -46,7 +31,7 @@ bool sprawdz_terminal(std::string* blad) {
     DWORD tryb = 0;
     // Lines may go anywhere; keys need the console.
     if (!GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &tryb) ||
-        (!dla_czytnika() && !GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &tryb))) {
+        (!tryb_czytnika() && !GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &tryb))) {
         *blad = "gra potrzebuje konsoli: uruchom ja w oknie konsoli, bez przekierowan";
         return false;
     }
@@ -60,7 +45,7 @@ int w_oknie(void (*gra)()) {
     bool przerwana = false;
     std::string blad;
     try {
-        graj(gra);
+        graj_w_oknie<okno_windows, okno_czytnika>(gra);
     } catch (const przerwanie&) {
         przerwana = true;
     } catch (const std::exception& e) {
