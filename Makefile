@@ -14,11 +14,12 @@ setup:
 gra:
 	@$(call zbuduj,play,bramkowiec)
 
+# CZYTNIK=1 plays in plain lines for a screen reader.
 # Ctrl-C is the way out of the game: the recipe's shell waits the game's end out and reports no
 # failure of its own, so make adds no error line and, hit by the same Ctrl-C, ends as the game.
 play: gra
-	@trap : INT TERM HUP; cd data && "$(abspath $(BUDOWA))/bramkowiec"; s=$$?; \
-		[ $$s -gt 128 ] || exit $$s
+	@trap : INT TERM HUP; cd data && $(if $(filter 1,$(CZYTNIK)),BRAMKOWIEC_CZYTNIK=1 ) \
+		"$(abspath $(BUDOWA))/bramkowiec"; s=$$?; [ $$s -gt 128 ] || exit $$s
 
 build:
 	@$(call zbuduj,build)

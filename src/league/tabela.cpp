@@ -1,3 +1,4 @@
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -8,6 +9,18 @@
 namespace {
 // Places 1-4 and 15-18 are the promotion and relegation bands, marked the same in every tier.
 constexpr int strefa = 4;
+
+// The band's colour in words. Clubs move only between neighbouring tiers, so the top tier's
+// band goes nowhere and neither does the lowest's; the user's colour hides the band.
+std::string opis_miejsca(int liga, int miejsce, bool twoja) {
+    std::string s = twoja ? _("twoja druzyna") : "";
+    const char* pas = nullptr;
+    if (miejsce < strefa) pas = liga == 0 ? _("czolowa czworka") : _("strefa awansu");
+    if (miejsce >= zespoly::druzyn - strefa)
+        pas = liga == zespoly::lig - 1 ? _("ostatnia czworka") : _("strefa spadku");
+    if (pas != nullptr) s += (s.empty() ? "" : ", ") + std::string(pas);
+    return s;
+}
 
 bool poprawna_liga(int liga) {
     return liga >= 0 && liga < zespoly::lig;
@@ -43,6 +56,8 @@ void zespoly::tabela(int liga) const {
         const bool w_strefie = p < strefa || p >= druzyn - strefa;
         const bool twoja = liga == twojaliga && s == twojadruzyna;
         kolor(twoja ? kolor_twojej : (w_strefie ? kolor_strefy : kolor_tekstu));
+        opis_wiersza(opis_miejsca(liga, p, twoja).c_str());
+        opis_wiersza(opis_miejsca(liga, p, twoja).c_str());
         drukuj("%2d. %21s   %2d      %2d    %2d    %2d     %3d   %3d %3lld\n\r", p + 1,
                nazwa[liga][s], punkty[liga][s], zwyciestwa[liga][s], remisy[liga][s],
                porazki[liga][s], strzelone[liga][s], stracone[liga][s],

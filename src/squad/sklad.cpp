@@ -8,6 +8,9 @@
 
 namespace {
 
+constexpr const char* nazwy_pozycji[gracze::pozycji] = {N_("bramkarz"), N_("obronca"),
+                                                        N_("pomocnik"), N_("napastnik")};
+
 // The marker row stays where the user left it for the whole run.
 int znacznik = 0;
 
@@ -37,6 +40,7 @@ int rysuj(const gracze& g, int (&wiersze)[gracze::miejsc]) {
             drukuj("%2d.%15s   %3d    %2d   %2d   %3d    %3d   %8u", n + 1, g.imie[i],
                    g.umiejetnosci[i], g.sily[i], g.wiek[i], g.meczy[i], g.bramki[i], c);
             if (g.gra[i] == 1) drukuj(_("  gra"));
+            opis_wiersza(_(nazwy_pozycji[p]));
             drukuj("\n\r");
             wiersze[n++] = i;
             wartosc += c;

@@ -8,6 +8,12 @@ void ekran::wyczysc() {
     std::fill(komorki_.begin(), komorki_.end(), komorka{});
     x_ = 0;
     y_ = 0;
+    opisy_.clear();
+}
+
+std::string ekran::opis(int wiersz) const {
+    auto i = opisy_.find(wiersz);
+    return i == opisy_.end() ? std::string() : i->second;
 }
 
 void ekran::idz(int kolumna, int wiersz) {
@@ -24,6 +30,10 @@ void ekran::nowy_wiersz() {
     }
     std::move(komorki_.begin() + szerokosc, komorki_.end(), komorki_.begin());
     std::fill(komorki_.end() - szerokosc, komorki_.end(), komorka{});
+    std::map<int, std::string> przesuniete;
+    for (auto& [w, slowa] : opisy_)
+        if (w > 0) przesuniete[w - 1] = std::move(slowa);
+    opisy_ = std::move(przesuniete);
 }
 
 void ekran::znak(char32_t z) {

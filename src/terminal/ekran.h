@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,6 +50,12 @@ class ekran {
     void ustaw_stan(std::string_view tekst) { stan_ = tekst; }
     const std::string& stan() const { return stan_; }
 
+    // Words for what the colours of the cursor's row tell (a player's position, a table
+    // band), for a reader that cannot see colours; beside the cells too, gone with them.
+    void opisz_wiersz(std::string_view slowa) { opisy_[y_] = slowa; }
+    // The words given for a row; empty when none were.
+    std::string opis(int wiersz) const;
+
   private:
     static std::size_t indeks(int k, int w) { return static_cast<std::size_t>(w) * szerokosc + k; }
     void znak(char32_t z);
@@ -59,6 +66,7 @@ class ekran {
     int y_ = 0;
     std::uint8_t atrybut_ = atrybut_poczatkowy;
     std::string podpowiedz_;
+    std::map<int, std::string> opisy_;
     ekran_gry ekran_gry_ = ekran_gry::brak;
     std::string stan_;
 };

@@ -72,6 +72,10 @@ void czekaj(int milisekundy) {
     wymagany().czekaj(milisekundy, biezacy_ekran());
 }
 
+void opis_wiersza(const char* slowa) {
+    biezacy_ekran().opisz_wiersz(slowa);
+}
+
 void komunikat_stanu(const std::string& tekst) {
     biezacy_ekran().ustaw_stan(tekst);
 }

@@ -44,4 +44,8 @@ class klawisze_ekranu {
     ekran_gry poprzedni_;
 };
 
+// Says in words what the colours of the row the cursor is on tell, for the plain-text mode;
+// the screen buffer is not touched.
+void opis_wiersza(const char* slowa);
+
 ekran& biezacy_ekran();

@@ -12,14 +12,12 @@ import unittest
 
 try:
     import okno
-    from okno import STRZALKI, czytaj
+    from okno import STRZALKI, WPISY, czytaj
 except ImportError as brak:
     print("pominiete: brak modulu %s (zainstaluje go scripts/setup)" % brak.name)
     sys.exit(77)
 
 BINARKA = DANE = None
-WPISY = ["NASTEPNY MECZ", "SKLAD", "KUPNO", "SPRZEDARZ", "TABELA", "STADION", "BANK", "ZAPIS",
-         "ODCZYT", "INFO"]
 POLA_KLUBU = ("kasa", "pojemnosc", "dlug", "dni_dlugu", "kwota_sponsora", "nazwa_sponsora",
               "policja", "budki", "liga", "placa", "poziom_ceny", "koszt_lowcy", "propozycje_lowcy")
 G, D, L, P = (STRZALKI[k] for k in ("gora", "dol", "lewo", "prawo"))

@@ -14,6 +14,8 @@ import pexpect.fdpexpect
 import pyte
 
 LIMIT = 15  # seconds to wait for a screen before the test fails
+WPISY = ["NASTEPNY MECZ", "SKLAD", "KUPNO", "SPRZEDARZ", "TABELA", "STADION", "BANK", "ZAPIS",
+         "ODCZYT", "INFO"]
 STRZALKI = {"gora": b"\x1bOA", "dol": b"\x1bOB", "prawo": b"\x1bOC", "lewo": b"\x1bOD"}
 
 

@@ -34,9 +34,9 @@ class Okno:
                               capture_output=True, encoding="utf-8",
                               env=dict(os.environ, LC_ALL="C.UTF-8")).stdout
 
-    def uruchom(self):
-        polecenie = ("env -u DISPLAY WINEDEBUG=-all wine bramkowiec.exe; "
-                     "echo STATUS:$?; sleep 600")
+    def uruchom(self, program="bramkowiec.exe"):
+        polecenie = ("env -u DISPLAY WINEDEBUG=-all wine %s; "
+                     "echo STATUS:$?; sleep 600" % program)
         if self.tmux_dziala():
             self.tmux("respawn-pane", "-k", "-t", "g", "-c", self.katalog, polecenie)
         else:
@@ -182,6 +182,20 @@ class GraWindows(unittest.TestCase):
         # The one UTF-8 word of the game's texts, on the info screen.
         okno.nacisnij("Space")
         self.assertIn("przestaje si\u0119 rozwijac", okno.tekst())
+
+    def test_the_cmd_file_plays_in_plain_lines_for_a_screen_reader(self):
+        okno = self.okno
+        okno.uruchom("cmd /c bramkowiec-czytnik.cmd")
+        self.assertTrue(okno.czekaj(lambda: "F2: powtorz ekran" in okno.tekst(), 60),
+                        okno.tekst())
+        self.assertRegex(okno.tekst(), r"(?m)^NASTEPNY MECZ <--$")
+        # A move down writes one line: the newly marked entry, under the keys.
+        self.assertTrue(okno.nacisnij("Down", PIERWSZY_KLAWISZ_S), okno.tekst())
+        wiersze = okno.tekst().rstrip().split("\n")
+        self.assertEqual([w.rstrip() for w in wiersze[-2:]][1], "SKLAD <--")
+        self.assertIn("F2: powtorz ekran", wiersze[-2])
+        okno.tmux("send-keys", "-t", "g", "C-c")
+        self.assertTrue(okno.czekaj(lambda: "STATUS:" in okno.tekst()), okno.tekst())
 
     def test_a_refusal_in_a_window_of_its_own_waits_for_a_key(self):
         # Under tmux the game is the only process of wine's console, as after a double click.

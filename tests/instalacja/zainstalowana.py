@@ -111,6 +111,12 @@ class Gra(Zainstalowana):
         gra.proces.send(b"\x03")
         self.assertEqual(gra.koniec(), (-signal.SIGINT, True))
 
+    def test_czytnik_starts_the_plain_text_mode(self):
+        gra = okno.Gra(self.launcher, self.dom, argumenty=["--czytnik"], zmienne=self.zmienne)
+        self.addCleanup(gra.zamknij)
+        self.assertIn(b"\r\nNASTEPNY MECZ <--\r\n", gra.uspokoj())
+        self.assertNotIn(b"\x1b", gra.surowe)
+
     def test_a_save_lands_in_the_players_folder_and_the_next_start_loads_it(self):
         gra = self.start()
         miejsca = self.zapisz_z_miejscami(gra)
@@ -155,7 +161,8 @@ class Gra(Zainstalowana):
             opcja: str
             poczatek: str
 
-        for w in (Wiersz("help", "--help", "Uzycie: bramkowiec [--help | --version]\n"),
+        for w in (Wiersz("help", "--help",
+                         "Uzycie: bramkowiec [--czytnik | --help | --version]\n"),
                   Wiersz("short help", "-h", "Uzycie: bramkowiec"),
                   Wiersz("version", "--version", "bramkowiec %s\n" % WERSJA)):
             with self.subTest(w.nazwa):

@@ -25,6 +25,13 @@ TEST(Ekran, ConsoleRulesForTextAttributesControlsWrapGotoAndScroll) {
     EXPECT_EQ(std::vector({e.wiersz(0), e.wiersz(ekran::wysokosc - 2)}),
               (std::vector<std::string>{"1", "299"}));
     EXPECT_EQ(e.kursor_y(), ekran::wysokosc - 1);
+    // Words said for a row go with it as the buffer scrolls, and with the screen when cleared.
+    e.opisz_wiersz("strefa spadku");
+    e.pisz("\n");
+    EXPECT_EQ(std::vector({e.opis(ekran::wysokosc - 2), e.opis(ekran::wysokosc - 1)}),
+              (std::vector<std::string>{"strefa spadku", ""}));
+    e.wyczysc();
+    EXPECT_EQ(e.opis(ekran::wysokosc - 2), "");
 }
 
 TEST(Ekran, Utf8IsOneCellPerCharacterBadBytesQuestionMarksPlainStandIns) {

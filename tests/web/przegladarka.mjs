@@ -18,6 +18,7 @@ const SKLAD = 1;
 const KUPNO = 2;
 const SPRZEDARZ = 3;
 const BANK = 6;
+const TABELA = 4;
 const ZAPIS = 7;
 const ODCZYT = 8;
 
@@ -55,6 +56,33 @@ function zapis_startowy(katalog, lowca) {
     return ['druzyny.txt', 'gracze.txt', 'stadion.txt'].map((n) => path.join(katalog, n));
 }
 
+const AXE = fs.readFileSync(new URL('./node_modules/axe-core/axe.min.js', import.meta.url), 'utf8');
+
+// axe-core's violations on the page as it stands, one "rule: elements" line each.
+async function naruszenia(g) {
+    if (!(await g.karta.evaluate(() => typeof axe !== 'undefined'))) await g.karta.addScriptTag({content: AXE});
+    // The grid keeps the console's colours for sighted players (a few pairs, like green on red,
+    // are below WCAG's contrast); the same text is in the log. Contrast is checked elsewhere.
+    return g.karta.evaluate(async () => {
+        const wszystko = await axe.run(document, {rules: {'color-contrast': {enabled: false}}});
+        const kontrast = await axe.run({exclude: [['#ekran']]}, {runOnly: ['color-contrast']});
+        return [...wszystko.violations, ...kontrast.violations].map(
+            (v) => v.id + ': ' + v.nodes.map((n) => n.target.join(' ')).join(', '));
+    });
+}
+
+// The live region's lines as chromium's accessibility tree gives them to a screen reader.
+async function dziennik(g) {
+    const drzewo = await g.karta.accessibility.snapshot({root: await g.karta.$('#czytnik')});
+    const nazwy = [];
+    const zbierz = (w) => {
+        if (w.role !== 'log' && w.name) nazwy.push(w.name);
+        for (const d of w.children ?? []) zbierz(d);
+    };
+    zbierz(drzewo ?? {});
+    return nazwy;
+}
+
 async function komunikat(g) {
     await g.karta.waitForFunction(() => document.getElementById('komunikat').textContent !== '');
     return g.karta.$eval('#komunikat', (k) => {
@@ -82,6 +110,31 @@ const przypadki = [
         assert.equal(await g.wpis(), 1);
         await g.nacisnij('ArrowUp');
         assert.equal(await g.wpis(), 0);
+    }],
+    ['the live region says the menu with F2, a move as one line, F2 the whole screen again', async (g) => {
+        const przed = (await dziennik(g)).length;
+        await g.nacisnij('F2');
+        const menu = (await dziennik(g)).slice(przed);
+        assert.ok(menu.includes('NASTEPNY MECZ <--'), menu.join('\n'));
+        assert.match(menu.at(-1), /^Klawisze: gora\/dol: wybor, .*, F2: powtorz ekran$/);
+        await g.nacisnij('ArrowDown');
+        assert.deepEqual((await dziennik(g)).slice(przed + menu.length), ['SKLAD <--']);
+        await g.nacisnij('F2');
+        const powtorzone = (await dziennik(g)).slice(przed + menu.length + 1);
+        assert.deepEqual([powtorzone.length, powtorzone.includes('SKLAD <--')], [menu.length, true]);
+        assert.equal(await g.wpis(), 1, 'F2 reached the game');
+        await g.nacisnij('ArrowUp');
+    }],
+    ['Tab reaches the game area and the buttons, the arrows still play', async (g) => {
+        const skupiony = () => g.karta.evaluate(() => document.activeElement.id);
+        await g.karta.keyboard.press('Tab');
+        assert.equal(await skupiony(), 'gra');
+        await g.karta.keyboard.press('Tab');
+        assert.equal(await skupiony(), 'pobierz');
+        await g.nacisnij('ArrowDown');
+        assert.equal(await g.wpis(), 1);
+        await g.nacisnij('ArrowUp');
+        await g.karta.evaluate(() => document.activeElement.blur());
     }],
     ['F1 shows the help; the key that closes it does not reach the game', async (g) => {
         await g.nacisnij('ArrowDown', 'F1');
@@ -223,6 +276,18 @@ const przypadki = [
         assert.deepEqual(await g.wiersze(), na_dole);
         await g.nacisnij('PageUp', 'Space');
         assert.equal(await g.wpis(), KUPNO);
+    }],
+    ['axe-core finds no violation on the menu, SKLAD, TABELA, the market and a match', async (g) => {
+        const znalezione = (await naruszenia(g)).map((n) => 'menu: ' + n);
+        for (const [wpis, nazwa, tytul] of [[SKLAD, 'SKLAD', /imie {7}umie/], [TABELA, 'TABELA', /TABELA 1 LIGI/],
+            [KUPNO, 'KUPNO', /K U P N O/], [0, 'mecz', / vs /]]) {
+            await g.do_wpisu(wpis);
+            await g.nacisnij('Space');
+            assert.match(await g.tekst(), tytul, nazwa + ' not opened');
+            znalezione.push(...(await naruszenia(g)).map((n) => nazwa + ': ' + n));
+            for (let i = 0; i < 80 && (await g.wpis()) === -1; ++i) await g.nacisnij('Space');
+        }
+        assert.deepEqual(znalezione, []);
     }],
     ['a line-up with no fitness left is warned of on the menu', async (g) => {
         const pliki = zapis_startowy(path.join(stan.pobrane, 'bez_sil'));

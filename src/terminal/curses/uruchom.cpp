@@ -9,9 +9,11 @@
 
 #include "jezyk/jezyk.h"
 #include "terminal/curses/okno_curses.h"
+#include "terminal/curses/okno_czytnika.h"
 #include "terminal/curses/sygnaly.h"
 #include "terminal/okno.h"
 #include "terminal/okno_bazowe.h"
+#include "terminal/okno_tekstowe.h"
 
 namespace {
 // Whatever way the game ends, curses is ended here.
@@ -33,6 +35,12 @@ void wybierz_jezyk() {
 }
 
 bool sprawdz_terminal(std::string* blad) {
+    // Lines may go anywhere (a braille program, a file); keys need the terminal.
+    if (tryb_czytnika() && !isatty(STDIN_FILENO)) {
+        *blad = _("gra potrzebuje klawiatury terminala: uruchom ja bez przekierowania wejscia");
+        return false;
+    }
+    if (tryb_czytnika()) return true;
     if (!isatty(STDIN_FILENO) || !isatty(STDOUT_FILENO)) {
         *blad = _("gra potrzebuje terminala: uruchom ja w oknie terminala, bez przekierowan");
         return false;
@@ -72,8 +80,7 @@ int w_oknie(void (*gra)()) {
     {
         koniec_okna koniec;
         try {
-            okno_curses okno;
-            gra();
+            graj_w_oknie<okno_curses, okno_czytnika>(gra);
         } catch (const przerwanie& p) {
             sygnal = p.sygnal;
         } catch (const std::exception& e) {

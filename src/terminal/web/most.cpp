@@ -28,6 +28,8 @@ EM_JS(void, js_slowo, (const char* polskie, const char* angielskie),
 
 EM_JS(void, js_komunikat, (const char* tekst), { bramkowiec.komunikat(UTF8ToString(tekst)); });
 
+EM_JS(void, js_powiedz, (const char* linie), { bramkowiec.powiedz(UTF8ToString(linie)); });
+
 EM_JS(void, js_stan, (const char* tekst), { bramkowiec.stan(UTF8ToString(tekst)); });
 }  // namespace
 
@@ -65,6 +67,10 @@ bool angielski() {
 
 void komunikat(const std::string& tekst) {
     js_komunikat(tekst.c_str());
+}
+
+void powiedz(const std::string& linie) {
+    js_powiedz(linie.c_str());
 }
 
 void stan(const std::string& tekst) {

@@ -26,6 +26,11 @@ void komunikat(const std::string& tekst);
 // The game's status message beside it, until the game clears it.
 void stan(const std::string& tekst);
 
+// Lines for the page's log, which a screen reader reads; several joined by "\n".
+void powiedz(const std::string& linie);
+// The player asked for the whole screen again (F2).
+inline constexpr const char* zdarzenie_powtorzenia = "!powtorz";
+
 // The page has put a saved game to check into katalog_wgrania.
 inline constexpr const char* zdarzenie_wgrania = "!wgraj";
 inline constexpr const char* katalog_wgrania = "/wgrane";

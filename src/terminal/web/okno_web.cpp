@@ -29,11 +29,17 @@ okno_web::okno_web() {
     widok_.ustaw_wysokosc(wierszy_okna);
     // A page has no Ctrl-C to end the game: closing its tab is the way out.
     widok_.ustaw_wyjscie(N_("zamkniecie karty: koniec gry bez zapisu"));
+    transkrypt_.ustaw_wyjscie(
+        N_("zamkniecie karty: koniec gry bez zapisu  F1: pomoc  F2: powtorz ekran"));
 }
 
 std::optional<okno_bazowe::odczyt> okno_web::czytaj(const ekran& e) {
     if (!strona::czeka_zdarzenie()) maluj(e);
     const std::string z = strona::zdarzenie();
+    if (z == strona::zdarzenie_powtorzenia) {
+        powiedz(transkrypt_.calosc(e, linie_okna(widok_, e)));
+        return std::nullopt;
+    }
     if (z == strona::zdarzenie_wgrania) {
         przyjmij_wgrany();
         return std::nullopt;
@@ -60,4 +66,10 @@ void okno_web::maluj(const ekran& e) {
     // While the cursor is scrolled out of sight the page shows none.
     const auto kursor = widok_.wiersz_kursora(e);
     strona::rysuj(klatka_, e.kursor_x(), kursor.value_or(-1));
+    powiedz(transkrypt_.nowe_linie(e, linie_okna(widok_, e)));
+}
+
+void okno_web::powiedz(const std::vector<std::string>& linie) {
+    const auto tekst = jako_tekst(linie);
+    if (!tekst.empty()) strona::powiedz(tekst);
 }

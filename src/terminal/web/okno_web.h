@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "terminal/okno_bazowe.h"
+#include "terminal/transkrypt.h"
 
 // The console shown in the page: the game's key read and pause wait for the browser's events
 // (Asyncify suspends the game meanwhile). Starting it makes it the game's terminal.
@@ -20,8 +21,11 @@ class okno_web : public okno_bazowe {
     void przed_klawiszem(const ekran&) override {}
     std::optional<odczyt> czytaj(const ekran& e) override;
     void uspij(int milisekundy) override;
+    void powiedz(const std::vector<std::string>& linie);
 
     std::vector<std::uint32_t> klatka_;
+    // The same screen as plain lines for the page's log.
+    transkrypt transkrypt_;
     // The status message the page's message line shows, sent again only when it changes.
     std::string stan_;
 };

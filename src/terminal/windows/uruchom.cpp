@@ -7,6 +7,8 @@
 #include "jezyk/jezyk.h"
 #include "terminal/okno.h"
 #include "terminal/okno_bazowe.h"
+#include "terminal/okno_tekstowe.h"
+#include "terminal/windows/okno_czytnika.h"
 #include "terminal/windows/okno_windows.h"
 #include "terminal/windows/przerwania.h"
 
@@ -36,8 +38,9 @@ void wybierz_jezyk() {
 
 bool sprawdz_terminal(std::string* blad) {
     DWORD tryb = 0;
+    // Lines may go anywhere; keys need the console.
     if (!GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &tryb) ||
-        !GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &tryb)) {
+        (!tryb_czytnika() && !GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &tryb))) {
         *blad = _("gra potrzebuje konsoli: uruchom ja w oknie konsoli, bez przekierowan");
         return false;
     }
@@ -51,8 +54,7 @@ int w_oknie(void (*gra)()) {
     bool przerwana = false;
     std::string blad;
     try {
-        okno_windows okno;
-        gra();
+        graj_w_oknie<okno_windows, okno_czytnika>(gra);
     } catch (const przerwanie&) {
         przerwana = true;
     } catch (const std::exception& e) {

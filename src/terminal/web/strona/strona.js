@@ -47,6 +47,9 @@ const bramkowiec = (() => {
 
     const ekran = document.getElementById('ekran');
     const komunikatEl = document.getElementById('komunikat');
+    const czytnik = document.getElementById('czytnik');
+    // The log keeps the last lines only: a season's text would grow the page for ever.
+    const LINII_DZIENNIKA = 400;
     const stanEl = document.getElementById('stan');
     const wiersze = [];
     const html = [];
@@ -130,7 +133,22 @@ const bramkowiec = (() => {
         }
     }
 
+    // Plain lines from the game (a new screen whole, then what a key changed), for the log.
+    function powiedz(tekst) {
+        for (const linia of tekst.split('\n')) {
+            if (linia.trim() === '') continue;
+            czytnik.appendChild(document.createElement('div')).textContent = linia;
+        }
+        while (czytnik.childElementCount > LINII_DZIENNIKA) czytnik.firstElementChild.remove();
+    }
+
     document.addEventListener('keydown', (e) => {
+        // F2 says the whole screen again; the game never sees it.
+        if (e.key === 'F2' && !(e.ctrlKey || e.metaKey || e.altKey)) {
+            e.preventDefault();
+            wyslij('!powtorz');
+            return;
+        }
         // F1 is the game's help, not the browser's.
         if (e.key === 'F1') {
             e.preventDefault();
@@ -138,6 +156,10 @@ const bramkowiec = (() => {
             return;
         }
         if (e.ctrlKey || e.metaKey || e.altKey || POMIJANE.test(e.key)) return;
+        // Tab moves the focus as on any page, so the keyboard is never trapped in the game;
+        // Enter and space press a focused button.
+        const przycisk = e.target instanceof HTMLButtonElement && (e.key === 'Enter' || e.key === ' ');
+        if (e.key === 'Tab' || przycisk) return;
         e.preventDefault();
         wyslij(e.key, e.timeStamp);
     });
@@ -288,6 +310,7 @@ const bramkowiec = (() => {
             return new Promise((gotowe) => Module.FS.syncfs(false, (blad) => gotowe(!blad)));
         },
         komunikat,
+        powiedz,
         stan(tekst) {
             stanEl.textContent = tekst;
         },
