@@ -57,7 +57,6 @@ void zespoly::tabela(int liga) const {
         const bool twoja = liga == twojaliga && s == twojadruzyna;
         kolor(twoja ? kolor_twojej : (w_strefie ? kolor_strefy : kolor_tekstu));
         opis_wiersza(opis_miejsca(liga, p, twoja).c_str());
-        opis_wiersza(opis_miejsca(liga, p, twoja).c_str());
         drukuj("%2d. %21s   %2d      %2d    %2d    %2d     %3d   %3d %3lld\n\r", p + 1,
                nazwa[liga][s], punkty[liga][s], zwyciestwa[liga][s], remisy[liga][s],
                porazki[liga][s], strzelone[liga][s], stracone[liga][s],

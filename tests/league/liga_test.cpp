@@ -74,10 +74,7 @@ TEST(Tabela, TiesGoBySlotAndTheScreenBandsTheZonesAndTheUsersRow) {
     EXPECT_EQ(m.wiersze[2].substr(20, 5) + m.wiersze[3].substr(20, 5) + m.wiersze[4].substr(20, 5),
               " L2K4 L2K9 L2K0");
     for (int p = 0; p < 18; ++p)
-        EXPECT_EQ(m.atrybut(0, p + 2),
-                  p == 1 ? zespoly::kolor_twojej
-                         : (p < 4 || p >= 14 ? zespoly::kolor_strefy : kolor_tekstu))
-            << p + 1;
+        EXPECT_EQ(m.atrybut(0, p + 2), p == 1 ? 33 : (p < 4 || p >= 14 ? 79 : 15)) << p + 1;
 }
 
 TEST(Runda, EveryOtherPairPlaysOnceAndTheTablesStayConsistent) {
