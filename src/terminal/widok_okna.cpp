@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "jezyk/jezyk.h"
+#include "terminal/konsola.h"
 #include "terminal/widok.h"
 
 namespace {
@@ -203,7 +204,7 @@ std::vector<ekran::komorka> widok_okna::komorki(const ekran& e, int kolumn) cons
     if (pomoc_) {
         const auto linie = linie_pomocy(e);
         for (std::size_t w = 0; w < linie.size(); ++w) {
-            const auto linia = linia_tekstu(linie[w], w == 0 ? 15 : atrybut_pomocy);
+            const auto linia = linia_tekstu(linie[w], w == 0 ? kolor_tekstu : atrybut_pomocy);
             std::copy_n(linia.begin(), szerokosc, okno.begin() + w * kolumn);
         }
         return okno;
