@@ -1,44 +1,68 @@
 #include "jezyk/jezyk.h"
 
+#include <algorithm>
+#include <iterator>
+#include <map>
+#include <ranges>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 
 #include "jezyk/katalog.h"
 
 namespace {
-jezyk wybrany = jezyk::polski;
-
-using katalog = std::unordered_map<std::string, std::string>;
-}  // namespace
-
-const katalog& katalog_angielski() {
-    static const katalog k = wczytaj_katalog(katalog_en);
+const std::map<std::string, tlumaczenia, std::less<>>& katalogi() {
+    static const auto k = [] {
+        std::map<std::string, tlumaczenia, std::less<>> wszystkie;
+        for (const plik_po& p : pliki_po) wszystkie.emplace(p.kod, wczytaj_katalog(p.tekst));
+        return wszystkie;
+    }();
     return k;
 }
 
-void ustaw_jezyk(jezyk j) {
-    wybrany = j;
+const tlumaczenia* wybrany = nullptr;
+
+bool mowimy(std::string_view kod) {
+    return std::ranges::find(jezyki(), kod) != jezyki().end();
+}
+}  // namespace
+
+const std::vector<std::string>& jezyki() {
+    static const auto kody = [] {
+        std::vector<std::string> k{"pl"};
+        std::ranges::copy(katalogi() | std::views::keys, std::back_inserter(k));
+        return k;
+    }();
+    return kody;
 }
 
-bool jezyk_z_otoczenia(jezyk* j, const char* (*zmienna)(const char*)) {
+const tlumaczenia& katalog_jezyka(std::string_view kod) {
+    static const tlumaczenia polski;
+    const auto k = katalogi().find(kod);
+    return k == katalogi().end() ? polski : k->second;
+}
+
+void ustaw_jezyk(std::string_view kod) {
+    const tlumaczenia& k = katalog_jezyka(kod);
+    wybrany = k.empty() ? nullptr : &k;
+}
+
+std::optional<std::string> jezyk_z_otoczenia(const char* (*zmienna)(const char*)) {
     for (const char* nazwa : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
         const char* wartosc = zmienna(nazwa);
         if (wartosc == nullptr || *wartosc == '\0') continue;
-        const std::string_view v = wartosc;
-        // "en", "en_US.UTF-8", "en@quot", "en:pl", but not "eo" or "english".
-        const bool en =
-            v.starts_with("en") &&
-            (v.size() == 2 || std::string_view("_.@:").find(v[2]) != std::string_view::npos);
-        *j = en ? jezyk::angielski : jezyk::polski;
-        return true;
+        for (const auto wpis : std::views::split(std::string_view(wartosc), ':')) {
+            // "en", "en_US.UTF-8", "en@quot" are en; "english" is no language the game speaks.
+            const std::string_view w(wpis.begin(), wpis.end());
+            const std::string kod(w.substr(0, w.find_first_of("_.@")));
+            if (mowimy(kod)) return kod;
+        }
+        return "pl";
     }
-    return false;
+    return std::nullopt;
 }
 
 const char* przetlumacz(const char* tekst) {
-    if (wybrany == jezyk::polski || *tekst == '\0') return tekst;
-    const katalog& k = katalog_angielski();
-    const auto t = k.find(tekst);
-    return t == k.end() ? tekst : t->second.c_str();
+    if (wybrany == nullptr || *tekst == '\0') return tekst;
+    const auto t = wybrany->find(tekst);
+    return t == wybrany->end() ? tekst : t->second.c_str();
 }

@@ -29,9 +29,7 @@ struct koniec_okna {
 }  // namespace
 
 void wybierz_jezyk() {
-    jezyk j = jezyk::polski;
-    jezyk_z_otoczenia(&j);
-    ustaw_jezyk(j);
+    ustaw_jezyk(jezyk_z_otoczenia().value_or("pl"));
 }
 
 bool sprawdz_terminal(std::string* blad) {

@@ -18,13 +18,15 @@ EM_ASYNC_JS(void, js_uspij, (int milisekundy), { await bramkowiec.uspij(miliseku
 
 EM_ASYNC_JS(int, js_utrwal, (), { return (await bramkowiec.utrwal()) ? 1 : 0; });
 
-EM_JS(int, js_angielski, (), {
+EM_JS(void, js_jezyk, (char* bufor, int rozmiar), {
+    bramkowiec.wybierzJezyk();
     bramkowiec.przetlumaczStrone();
-    return bramkowiec.angielski ? 1 : 0;
+    stringToUTF8(bramkowiec.jezyk, bufor, rozmiar);
 });
 
-EM_JS(void, js_slowo, (const char* polskie, const char* angielskie),
-      { bramkowiec.slowo(UTF8ToString(polskie), UTF8ToString(angielskie)); });
+EM_JS(void, js_slowo, (const char* kod, const char* polskie, const char* przetlumaczone), {
+    bramkowiec.slowo(UTF8ToString(kod), UTF8ToString(polskie), UTF8ToString(przetlumaczone));
+});
 
 EM_JS(void, js_komunikat, (const char* tekst), { bramkowiec.komunikat(UTF8ToString(tekst)); });
 
@@ -57,12 +59,14 @@ bool utrwal() {
     return js_utrwal() != 0;
 }
 
-void slowo(const std::string& polskie, const std::string& angielskie) {
-    js_slowo(polskie.c_str(), angielskie.c_str());
+void slowo(const std::string& kod, const std::string& polskie, const std::string& przetlumaczone) {
+    js_slowo(kod.c_str(), polskie.c_str(), przetlumaczone.c_str());
 }
 
-bool angielski() {
-    return js_angielski() != 0;
+std::string jezyk() {
+    char bufor[najdluzsza_nazwa] = {};
+    js_jezyk(bufor, najdluzsza_nazwa);
+    return bufor;
 }
 
 void komunikat(const std::string& tekst) {

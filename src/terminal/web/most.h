@@ -16,11 +16,11 @@ std::string zdarzenie();
 void uspij(int milisekundy);
 // Writes the files kept in memory to the browser's storage; false when that fails.
 bool utrwal();
-// One message of the catalogue, for the page's own texts.
-void slowo(const std::string& polskie, const std::string& angielskie);
-// Shows the page's own texts in the language of its switch, the catalogue handed over first,
-// and tells whether that is English.
-bool angielski();
+// One message of a language's catalogue, for the page's own texts.
+void slowo(const std::string& kod, const std::string& polskie, const std::string& przetlumaczone);
+// Chooses the page's language, the catalogues handed over first, shows the page's own texts in
+// it and tells its code.
+std::string jezyk();
 // A line for the player under the game's screen.
 void komunikat(const std::string& tekst);
 // The game's status message beside it, until the game clears it.
@@ -34,7 +34,7 @@ inline constexpr const char* zdarzenie_powtorzenia = "!powtorz";
 // The page has put a saved game to check into katalog_wgrania.
 inline constexpr const char* zdarzenie_wgrania = "!wgraj";
 inline constexpr const char* katalog_wgrania = "/wgrane";
-// The player switched the language: "!jezyk-en" or "!jezyk-pl".
+// The player switched the language: "!jezyk-" and its code, "!jezyk-en" or "!jezyk-pl".
 inline constexpr const char* zdarzenie_jezyka = "!jezyk-";
 
 }  // namespace strona

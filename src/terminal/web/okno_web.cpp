@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 #include "jezyk/jezyk.h"
@@ -45,7 +46,7 @@ std::optional<okno_bazowe::odczyt> okno_web::czytaj(const ekran& e) {
         return std::nullopt;
     }
     if (z.starts_with(strona::zdarzenie_jezyka)) {
-        ustaw_jezyk(z.ends_with("en") ? jezyk::angielski : jezyk::polski);
+        ustaw_jezyk(z.substr(std::string_view(strona::zdarzenie_jezyka).size()));
         return std::nullopt;
     }
     return odczyt{nacisniecie_przegladarki(z)};

@@ -7,11 +7,14 @@
 #include "terminal/web/most.h"
 #include "terminal/web/okno_web.h"
 
-// The page's texts are translated from the same catalogue: it gets it before anything is shown.
+// The page's texts are translated from the same catalogues: it gets them before anything is
+// shown.
 void wybierz_jezyk() {
-    for (const auto& [polskie, angielskie] : katalog_angielski())
-        strona::slowo(polskie, angielskie);
-    ustaw_jezyk(strona::angielski() ? jezyk::angielski : jezyk::polski);
+    for (const std::string& kod : jezyki()) {
+        for (const auto& [polskie, przetlumaczone] : katalog_jezyka(kod))
+            strona::slowo(kod, polskie, przetlumaczone);
+    }
+    ustaw_jezyk(strona::jezyk());
 }
 
 // The page always has its grid; there is nothing to refuse.

@@ -30,10 +30,11 @@ LONG WINAPI po_awarii(EXCEPTION_POINTERS*) {
 
 // Windows players seldom set the variables; the interface language speaks for them.
 void wybierz_jezyk() {
-    jezyk j = jezyk::polski;
-    if (!jezyk_z_otoczenia(&j) && PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_ENGLISH)
-        j = jezyk::angielski;
-    ustaw_jezyk(j);
+    if (const auto kod = jezyk_z_otoczenia()) return ustaw_jezyk(*kod);
+    char kod[LOCALE_NAME_MAX_LENGTH] = "";
+    GetLocaleInfoA(MAKELCID(GetUserDefaultUILanguage(), SORT_DEFAULT), LOCALE_SISO639LANGNAME, kod,
+                   LOCALE_NAME_MAX_LENGTH);
+    ustaw_jezyk(kod);
 }
 
 bool sprawdz_terminal(std::string* blad) {

@@ -10,13 +10,24 @@ const PLIKI_ZAPISU = [@PLIKI_ZAPISU_JS@];
 const N_ = (tekst) => tekst;
 
 const bramkowiec = (() => {
-    // The player's language: the switch's last choice, else the browser's preferred one.
-    const JEZYK = 'bramkowiec.jezyk';
-    let jezyk = localStorage.getItem(JEZYK) ||
-        (/^en\b/i.test((navigator.languages || [navigator.language])[0] || '') ? 'en' : 'pl');
-    // The page's texts come from the game's catalogue (po/en.po), handed over as the game starts.
+    // The page's texts come from the game's catalogues (po/<code>.po), handed over as the game
+    // starts, by language code; Polish is the texts themselves.
     const slowa = new Map();
-    const _ = (tekst) => (jezyk === 'en' && slowa.get(tekst)) || tekst;
+    const jezyki = () => ['pl', ...slowa.keys()];
+    // The player's language: the switch's last choice, else the first of the browser's preferred
+    // ones the game speaks; chosen once the catalogues are in.
+    const JEZYK = 'bramkowiec.jezyk';
+    let jezyk = 'pl';
+    function wybierzJezyk() {
+        const znane = jezyki();
+        const preferowane = (navigator.languages || [navigator.language]).map((j) => (j || '').split('-')[0].toLowerCase());
+        jezyk = [localStorage.getItem(JEZYK), ...preferowane].find((j) => znane.includes(j)) || 'pl';
+    }
+    const _ = (tekst) => slowa.get(jezyk)?.get(tekst) || tekst;
+    // The switch names the next language in that language: each catalogue translates "Jezyk
+    // polski" with its own language's name.
+    const nastepny = () => jezyki()[(jezyki().indexOf(jezyk) + 1) % jezyki().length];
+    const nazwa = (kod) => (kod === 'pl' ? 'Polski' : slowa.get(kod).get(N_('Jezyk polski')) || kod);
     // Each element's Polish text and label, shown in the player's language.
     const TEKSTY = [
         ['#zajeta p', null, N_('Gra jest juz otwarta w innej karcie')],
@@ -31,8 +42,7 @@ const bramkowiec = (() => {
         ['#dotyk [data-klawisz="F1"]', 'aria-label', N_('Pomoc ekranu (F1)')],
         ['#pobierz', null, N_('Pobierz zapis')],
         ['#wgraj', null, N_('Wgraj zapis')],
-        // The switch names the other language, in that language.
-        ['#jezyk', null, () => (jezyk === 'en' ? 'Polski' : 'English')],
+        ['#jezyk', null, () => nazwa(nastepny())],
     ];
     let ostatniKomunikat = '';
     const KOLUMN = 80;
@@ -112,6 +122,7 @@ const bramkowiec = (() => {
 
     function przetlumaczStrone() {
         document.documentElement.lang = jezyk;
+        document.getElementById('jezyk').lang = nastepny();
         for (const [gdzie, atrybut, tekst] of TEKSTY) {
             const el = document.querySelector(gdzie);
             const t = typeof tekst === 'function' ? tekst() : _(tekst);
@@ -237,7 +248,7 @@ const bramkowiec = (() => {
     // The game takes the language at its next key read; the screen in view stays as drawn.
     document.getElementById('jezyk').addEventListener('click', (e) => {
         e.currentTarget.blur();
-        jezyk = jezyk === 'en' ? 'pl' : 'en';
+        jezyk = nastepny();
         localStorage.setItem(JEZYK, jezyk);
         przetlumaczStrone();
         wyslij('!jezyk-' + jezyk);
@@ -314,10 +325,12 @@ const bramkowiec = (() => {
         stan(tekst) {
             stanEl.textContent = tekst;
         },
-        get angielski() { return jezyk === 'en'; },
-        slowo(polskie, angielskie) {
-            slowa.set(polskie, angielskie);
+        get jezyk() { return jezyk; },
+        slowo(kod, polskie, przetlumaczone) {
+            if (!slowa.has(kod)) slowa.set(kod, new Map());
+            slowa.get(kod).set(polskie, przetlumaczone);
         },
+        wybierzJezyk,
         przetlumaczStrone,
     };
 })();
