@@ -1,9 +1,8 @@
 #include "jezyk/jezyk.h"
 
 #include <algorithm>
-#include <iterator>
 #include <map>
-#include <ranges>
+#include <sstream>
 #include <string>
 #include <string_view>
 
@@ -22,14 +21,14 @@ const std::map<std::string, tlumaczenia, std::less<>>& katalogi() {
 const tlumaczenia* wybrany = nullptr;
 
 bool mowimy(std::string_view kod) {
-    return std::ranges::find(jezyki(), kod) != jezyki().end();
+    return std::find(jezyki().begin(), jezyki().end(), kod) != jezyki().end();
 }
 }  // namespace
 
 const std::vector<std::string>& jezyki() {
     static const auto kody = [] {
         std::vector<std::string> k{"pl"};
-        std::ranges::copy(katalogi() | std::views::keys, std::back_inserter(k));
+        for (const auto& kod_i_katalog : katalogi()) k.push_back(kod_i_katalog.first);
         return k;
     }();
     return kody;
@@ -50,10 +49,10 @@ std::optional<std::string> jezyk_z_otoczenia(const char* (*zmienna)(const char*)
     for (const char* nazwa : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
         const char* wartosc = zmienna(nazwa);
         if (wartosc == nullptr || *wartosc == '\0') continue;
-        for (const auto wpis : std::views::split(std::string_view(wartosc), ':')) {
+        std::istringstream wpisy(wartosc);
+        for (std::string wpis; std::getline(wpisy, wpis, ':');) {
             // "en", "en_US.UTF-8", "en@quot" are en; "english" is no language the game speaks.
-            const std::string_view w(wpis.begin(), wpis.end());
-            const std::string kod(w.substr(0, w.find_first_of("_.@")));
+            const std::string kod = wpis.substr(0, wpis.find_first_of("_.@"));
             if (mowimy(kod)) return kod;
         }
         return "pl";
