@@ -160,13 +160,19 @@ class Gra(Zainstalowana):
             nazwa: str
             opcja: str
             poczatek: str
+            jezyk: dict = None
 
+        # The installed launcher carries po/en.po's translations: a list falls through to them.
         for w in (Wiersz("help", "--help",
                          "Uzycie: bramkowiec [--czytnik | --help | --version]\n"),
                   Wiersz("short help", "-h", "Uzycie: bramkowiec"),
+                  Wiersz("help in English", "--help",
+                         "Usage: bramkowiec [--czytnik | --help | --version]\n",
+                         {"LANGUAGE": "de:en"}),
                   Wiersz("version", "--version", "bramkowiec %s\n" % WERSJA)):
             with self.subTest(w.nazwa):
-                gra = okno.Gra(self.launcher, self.dom, argumenty=[w.opcja], zmienne=self.zmienne)
+                gra = okno.Gra(self.launcher, self.dom, argumenty=[w.opcja],
+                               zmienne={**self.zmienne, **(w.jezyk or {})})
                 self.addCleanup(gra.zamknij)
                 self.assertEqual(gra.koniec(), (0, True))
                 tekst = gra.surowe.decode("ascii")
