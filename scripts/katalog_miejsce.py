@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
-"""Checks that every translation in a .po file fits where its Polish message stands: the same
-line breaks, carriage returns and tabs in the same order, and no piece between them longer than
-the Polish one. A longer text would push the screen's rows or run into positioned text."""
+"""Checks that every translation in a .po file fits where its Polish message stands: plain
+ASCII, the same line breaks, carriage returns and tabs in the same order, and no piece between
+them longer than the Polish one. A longer text would push the screen's rows or run into
+positioned text."""
 import re
 import sys
 
@@ -23,6 +24,10 @@ def main(sciezka):
         blok = "\n".join(l for l in blok.splitlines() if not l.startswith("#~"))
         pl, en = napisy(blok, "msgid"), napisy(blok, "msgstr")
         if not pl or not en:
+            continue
+        # The console's cells hold one byte each: a letter of two would take two columns.
+        if not en.isascii():
+            bledy.append("not plain ASCII: %r" % en)
             continue
         kawalki_pl, kawalki_en = STERUJACE.split(pl), STERUJACE.split(en)
         if kawalki_pl[1::2] != kawalki_en[1::2]:

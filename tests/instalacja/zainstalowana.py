@@ -168,7 +168,7 @@ class Gra(Zainstalowana):
                   Wiersz("short help", "-h", "Uzycie: bramkowiec"),
                   Wiersz("help in English", "--help",
                          "Usage: bramkowiec [--czytnik | --help | --version]\n",
-                         {"LANGUAGE": "de:en"}),
+                         {"LANGUAGE": "qaa:en"}),
                   Wiersz("version", "--version", "bramkowiec %s\n" % WERSJA)):
             with self.subTest(w.nazwa):
                 gra = okno.Gra(self.launcher, self.dom, argumenty=[w.opcja],

@@ -24,10 +24,11 @@ const bramkowiec = (() => {
         jezyk = [localStorage.getItem(JEZYK), ...preferowane].find((j) => znane.includes(j)) || 'pl';
     }
     const _ = (tekst) => slowa.get(jezyk)?.get(tekst) || tekst;
-    // The switch names the next language in that language: each catalogue translates "Jezyk
-    // polski" with its own language's name.
+    // The switch names the next language in that language.
     const nastepny = () => jezyki()[(jezyki().indexOf(jezyk) + 1) % jezyki().length];
-    const nazwa = (kod) => (kod === 'pl' ? 'Polski' : slowa.get(kod).get(N_('Jezyk polski')) || kod);
+    const nazwa = (kod) => (kod === 'pl' ? 'Polski' : slowa.get(kod).get(
+        // TRANSLATORS: your language's own name, as the page's language switch shows it.
+        N_('Jezyk polski')) || kod);
     // Each element's Polish text and label, shown in the player's language.
     const TEKSTY = [
         ['#zajeta p', null, N_('Gra jest juz otwarta w innej karcie')],
