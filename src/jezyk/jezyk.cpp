@@ -9,15 +9,6 @@
 #include "jezyk/katalog.h"
 
 namespace {
-const std::map<std::string, tlumaczenia, std::less<>>& katalogi() {
-    static const auto k = [] {
-        std::map<std::string, tlumaczenia, std::less<>> wszystkie;
-        for (const plik_po& p : pliki_po) wszystkie.emplace(p.kod, wczytaj_katalog(p.tekst));
-        return wszystkie;
-    }();
-    return k;
-}
-
 const tlumaczenia* wybrany = nullptr;
 
 bool mowimy(std::string_view kod) {
@@ -28,16 +19,21 @@ bool mowimy(std::string_view kod) {
 const std::vector<std::string>& jezyki() {
     static const auto kody = [] {
         std::vector<std::string> k{"pl"};
-        for (const auto& kod_i_katalog : katalogi()) k.push_back(kod_i_katalog.first);
+        for (const plik_po& p : pliki_po) k.emplace_back(p.kod);
         return k;
     }();
     return kody;
 }
 
+// A catalogue is read the first time its language is asked for: a Polish game reads none.
 const tlumaczenia& katalog_jezyka(std::string_view kod) {
+    static std::map<std::string, tlumaczenia, std::less<>> wczytane;
     static const tlumaczenia polski;
-    const auto k = katalogi().find(kod);
-    return k == katalogi().end() ? polski : k->second;
+    if (const auto w = wczytane.find(kod); w != wczytane.end()) return w->second;
+    for (const plik_po& p : pliki_po) {
+        if (kod == p.kod) return wczytane.emplace(p.kod, wczytaj_katalog(p.tekst)).first->second;
+    }
+    return polski;
 }
 
 void ustaw_jezyk(std::string_view kod) {
