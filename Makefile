@@ -40,7 +40,8 @@ test:
 	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=3 FUZZ_OUT=build-fuzz/krotko
 	@scripts/testy_windows
 
-# The message catalogue: po/bramkowiec.pot made afresh from the sources, po/en.po merged with it.
+# The message catalogues: po/bramkowiec.pot made afresh from the sources, every po/*.po merged
+# with it.
 po: setup
 	@scripts/katalog --popraw
 
